@@ -24,3 +24,7 @@ struct DialogTemplate {
 
 // The template with that resource name, or none.
 const DialogTemplate *FindDialogTemplate(const char *name);
+
+// Every template, for tools that write them out (the resource script).
+int DialogTemplateCount();
+const DialogTemplate *DialogTemplateAt(int index);
