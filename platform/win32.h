@@ -17,6 +17,12 @@
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
+#ifdef __cplusplus
+// <cstdio> undefines fopen and re-declares it; included here, before the macro
+// below, so that a later <cstdio> (also pulled in by <string>) is a no-op and
+// the application's fopen stays the code page 932 one.
+#include <cstdio>
+#endif
 
 #define KOVLO_PATH_SEPARATOR '/'
 #define KOVLO_PATH_SEPARATOR_TEXT "/"

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config ninja-build
   libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev valgrind
   xvfb xauth xdotool x11-apps imagemagick
   fonts-ipafont-gothic
