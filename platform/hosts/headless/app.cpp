@@ -1,0 +1,38 @@
+// Headless host: start-up and the screen.
+// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
+//   configuration (headless::Configure) and the host's one state record.
+// Does not implement: monitors other than one screen at (0, 0), work areas
+//   (a task bar), DPI scaling.
+#include "platform/hosts/headless/headless_state.h"
+
+namespace headless {
+
+HostState &State()
+{
+    static HostState state;
+    return state;
+}
+
+void Configure(const Config &config)
+{
+    State() = HostState();
+    State().config = config;
+}
+
+}  // namespace headless
+
+namespace host {
+
+void Init(int *, char ***) {}  // configured beforehand through headless::Configure
+
+RECT ScreenRect()
+{
+    const headless::Config &config = headless::State().config;
+    return RECT{0, 0, config.screenWidth, config.screenHeight};
+}
+
+RECT FrameInsets() { return headless::kFrameInsets; }
+
+int ScrollBarThickness() { return headless::kScrollBarThickness; }
+
+}  // namespace host

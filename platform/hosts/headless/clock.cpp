@@ -1,0 +1,103 @@
+// Headless host: the virtual clock and waiting for input.
+// Implements: host::NowMs, host::WaitForEvents; headless::Advance,
+//   PumpUntilIdle, SetScriptSource. When the layer waits, a pending clock
+//   advance moves to the next timer tick (or to its end); otherwise the script
+//   gives the next step. After the script: open dialogs are cancelled, then
+//   the top-level windows closed; if still nothing can happen the program is
+//   ended with kIdleExitCode rather than waiting for ever.
+// Does not implement: real time; input arriving by itself.
+#include <algorithm>
+
+#include "platform/hosts/headless/headless_state.h"
+#include "platform/user/inspect.h"
+#include "platform/user/window_record.h"
+
+namespace headless {
+namespace {
+
+// Moves the clock to the next tick on the way to the advance's end.
+void StepClock(int64_t wakeAtMs)
+{
+    HostState &state = State();
+    if (wakeAtMs != -1 && wakeAtMs <= state.advanceTargetMs) {
+        state.nowMs = std::max(state.nowMs, wakeAtMs);
+        return;
+    }
+    state.nowMs = std::max(state.nowMs, state.advanceTargetMs);
+    state.advancing = false;
+}
+
+// One step of shutting down after the script: true while there was a step.
+bool CloseNext()
+{
+    HostState &state = State();
+    if (HWND dialog = OpenDialog()) {
+        layer::OnCloseRequested(dialog);
+        return true;
+    }
+    if (state.closedAfterScript || MainWindow() == nullptr) return false;
+    state.closedAfterScript = true;
+    for (HWND hwnd : layer::TopLevelWindows()) layer::OnCloseRequested(hwnd);
+    return true;
+}
+
+}  // namespace
+
+int64_t NowMs() { return State().nowMs; }
+
+void PumpUntilIdle()
+{
+    MSG msg;
+    while (layer::TakeMessageIfAny(&msg)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // left for the program's own loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Advance(int64_t ms)
+{
+    HostState &state = State();
+    state.advancing = true;
+    state.advanceTargetMs = state.nowMs + std::max<int64_t>(ms, 0);
+    while (state.advancing) {
+        PumpUntilIdle();
+        StepClock(layer_internal::EarliestTimerDue());
+    }
+    PumpUntilIdle();
+}
+
+void SetScriptSource(std::function<bool()> nextStep)
+{
+    State().script = std::move(nextStep);
+    State().scriptEnded = false;
+}
+
+bool EndedIdle() { return State().endedIdle; }
+
+}  // namespace headless
+
+namespace host {
+
+int64_t NowMs() { return headless::State().nowMs; }
+
+void WaitForEvents(int64_t wakeAtMs)
+{
+    headless::HostState &state = headless::State();
+    if (state.advancing) {
+        headless::StepClock(wakeAtMs);
+        return;
+    }
+    if (state.script && !state.scriptEnded) {
+        if (state.script()) return;
+        state.scriptEnded = true;
+    }
+    if (headless::CloseNext()) return;
+    state.endedIdle = true;
+    PostQuitMessage(headless::kIdleExitCode);
+}
+
+}  // namespace host

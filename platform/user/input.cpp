@@ -1,0 +1,25 @@
+// Input from the host: keys become queued WM_KEYDOWN messages (or dialog
+// commands while a modal dialog has the keyboard); the close box sends WM_CLOSE.
+#include "platform/user/window_record.h"
+
+using namespace layer_internal;
+
+namespace layer {
+
+void OnKeyDown(HWND hwnd, UINT virtualKey)
+{
+    if (FindWindowRecord(hwnd) == nullptr) return;
+    if (HandleDialogKey(hwnd, virtualKey)) return;
+    PostMessageA(hwnd, WM_KEYDOWN, virtualKey, 1);  // repeat count 1
+}
+
+// The close box of a window that owns an open dialog is disabled with it.
+void OnCloseRequested(HWND hwnd)
+{
+    KovloWindow *window = FindWindowRecord(hwnd);
+    if (window == nullptr || ModalDialogOf(hwnd) != nullptr) return;
+    if (window->kind == WindowKind::TopLevel || window->kind == WindowKind::Dialog)
+        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+}
+
+}  // namespace layer

@@ -1,0 +1,125 @@
+// The layer's record of one window and the registry of live windows.
+//
+// HWND is a pointer to a KovloWindow. Every entry point checks a handle with
+// FindWindowRecord before touching it, so a stale or foreign handle fails the
+// call instead of reaching freed memory.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <cairo.h>
+
+#include "platform/gdi/surface_dc.h"
+#include "platform/hosts/host.h"
+#include "platform/win32.h"
+
+struct DialogTemplate;
+
+enum class WindowKind { Desktop, TopLevel, Dialog, Control };
+
+// One standard scroll bar as the application set it.
+struct ScrollBarState {
+    bool visible = false;
+    bool disabledNoScroll = false;  // shown greyed because it has no room
+    int minimum = 0;
+    int maximum = 100;
+    UINT page = 0;
+    int position = 0;
+};
+
+// What a modal dialog needs on top of a window.
+struct DialogState {
+    DLGPROC procedure = nullptr;
+    const DialogTemplate *dialogTemplate = nullptr;
+    HWND owner = nullptr;
+    HICON smallIcon = nullptr;
+    HICON bigIcon = nullptr;
+    bool ended = false;
+    INT_PTR result = 0;
+};
+
+struct KovloWindow {
+    WindowKind kind = WindowKind::TopLevel;
+    WNDPROC procedure = nullptr;
+    UINT classStyle = 0;
+    HBRUSH background = nullptr;
+    HCURSOR cursor = nullptr;
+    HWND parent = nullptr;
+    int id = 0;
+    std::string className;  // code page 932, as registered
+    std::string text;       // code page 932: title, or a control's text
+    DWORD style = 0;
+    bool visible = false;
+    bool created = false;   // false until WM_CREATE has been answered
+    int showState = SW_SHOWNORMAL;
+    RECT outer{};           // screen coordinates
+    RECT restoredOuter{};   // outer rectangle before minimising or maximising
+    int clientWidth = 0;
+    int clientHeight = 0;
+    ScrollBarState bars[2];  // SB_HORZ, SB_VERT
+    cairo_surface_t *surface = nullptr;
+    // The invalid part of the client area and whether it must be erased.
+    cairo_region_t *invalid = nullptr;
+    bool eraseInvalid = false;
+    cairo_region_t *paintRegion = nullptr;  // what the current paint covers
+    std::vector<DrawnText> lastPaintTexts;
+    int editLimit = 0x7FFFFFFE;  // characters, for edit controls
+    std::unique_ptr<DialogState> dialog;
+};
+
+namespace layer_internal {
+
+// The record behind a live handle, or null.
+KovloWindow *FindWindowRecord(HWND hwnd);
+// Takes ownership of a new window; returns its handle.
+HWND AdoptWindow(std::unique_ptr<KovloWindow> window);
+// Forgets the window; its memory is released when no call can still use it.
+void RetireWindow(HWND hwnd);
+// Frees retired windows (called from the message loop, outside any dispatch).
+void ReleaseRetiredWindows();
+// Live windows in creation order.
+std::vector<HWND> LiveWindows();
+// Children of `parent` in creation order.
+std::vector<HWND> ChildWindows(HWND parent);
+// The desktop window (its rectangle is the host's screen).
+HWND DesktopWindow();
+
+// Client surface and geometry (geometry.cpp).
+void SetClientSize(KovloWindow *window, int width, int height);
+RECT OuterForClient(const KovloWindow &window, int clientWidth, int clientHeight);
+void ApplyOuterRect(HWND hwnd, const RECT &outer, bool sendSize, WPARAM sizeKind);
+
+// Invalidation (paint.cpp).
+void InvalidateClientRect(KovloWindow *window, const RECT &rect, bool erase);
+void ValidateAll(KovloWindow *window);
+
+// The queue (queue.cpp).
+void PurgeMessagesFor(HWND hwnd);
+// The next message for the loops (GetMessageA and the dialog loop); blocks.
+void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax);
+void ResetQueue();
+
+// Timers (timers.cpp).
+void KillTimersOf(HWND hwnd);
+void ResetTimers();
+// The earliest due time of any timer, or -1.
+int64_t EarliestTimerDue();
+// A WM_TIMER for the first due timer matching the filter; false when none.
+bool TakeDueTimer(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax);
+
+// Dialogs (dialogs.cpp): the open modal dialog owned by `owner`, or null.
+HWND ModalDialogOf(HWND owner);
+// Key presses that a dialog turns into commands (Enter, Esc).
+bool HandleDialogKey(HWND target, UINT virtualKey);
+
+// Edit controls (edit_control.cpp).
+std::string LimitToCharacters(const std::string &cp932, int maxCharacters);
+std::string ReplaceUnmappable(const std::string &utf8);
+UINT ParseDialogInt(const std::string &text, BOOL *translated, BOOL isSigned);
+
+// The message filter of GetMessageA.
+bool MatchesFilter(const MSG &msg, HWND hwnd, UINT filterMin, UINT filterMax);
+
+}  // namespace layer_internal
