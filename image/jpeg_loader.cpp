@@ -1,0 +1,192 @@
+// Decodes one JPEG file into an upright PackedDib sized for the view.
+//
+// The library reports fatal errors through error_exit, which must not return;
+// ViewerErrorExit jumps back into LoadJpeg instead. LoadJpeg therefore holds
+// no object with a destructor, and the only thing it must release after the
+// jump (the pixel block) is kept in the error manager, which the jump leaves
+// intact.
+#include "image/jpeg_loader.h"
+
+#include <setjmp.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "app/viewer_state.h"
+#include "image/exif_orientation.h"
+#include "image/row_conversion.h"
+
+namespace {
+
+// Hostile files are stopped by these limits; each ends the load as a failed
+// allocation would. A 2^28-pixel panorama still decodes, and even progressive
+// files of that size keep their coefficients under the memory limit.
+constexpr uint64_t MaxPicturePixels = uint64_t(1) << 28;
+constexpr long MaxDecoderMemory = 1L << 30;
+constexpr int MaxScans = 100;
+
+struct ViewerErrorMgr {
+    jpeg_error_mgr pub;          // first, so the library's pointer leads here
+    jmp_buf recoveryPoint;
+    PackedDib *volatile pixels;  // the block being filled; freed after a jump
+};
+
+void ViewerErrorExit(j_common_ptr decompressor)
+{
+    ViewerErrorMgr *errors = reinterpret_cast<ViewerErrorMgr *>(decompressor->err);
+    (*decompressor->err->output_message)(decompressor);
+    longjmp(errors->recoveryPoint, 1);
+}
+
+// Called by the library while it takes in the file; a file with more scans
+// than any encoder writes would otherwise make a progressive decode run over
+// the whole picture once per scan.
+void LimitScans(j_common_ptr common)
+{
+    j_decompress_ptr decompressor = reinterpret_cast<j_decompress_ptr>(common);
+    if (decompressor->input_scan_number <= MaxScans) return;
+    common->err->msg_code = JERR_OUT_OF_MEMORY;
+    common->err->msg_parm.i[0] = MaxScans;
+    (*common->err->error_exit)(common);
+}
+
+void InstallErrorManager(j_decompress_ptr decompressor, ViewerErrorMgr *errors)
+{
+    decompressor->err = jpeg_std_error(&errors->pub);
+    errors->pub.error_exit = ViewerErrorExit;
+    errors->pixels = nullptr;
+}
+
+// The decompressor is created with its limits and reads the header; the
+// APP1 markers stay saved in it for the orientation reader.
+void ReadHeader(j_decompress_ptr decompressor, FILE *stream, jpeg_progress_mgr *progress)
+{
+    jpeg_create_decompress(decompressor);
+    decompressor->mem->max_memory_to_use = MaxDecoderMemory;
+    progress->progress_monitor = LimitScans;
+    decompressor->progress = progress;
+    jpeg_stdio_src(decompressor, stream);
+    jpeg_save_markers(decompressor, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_read_header(decompressor, TRUE);
+}
+
+// Grey, RGB and CMYK/YCCK output can be converted; the library's "unknown"
+// colour spaces (two or more than four components) cannot.
+bool HasConvertibleOutput(j_decompress_ptr decompressor)
+{
+    switch (decompressor->out_color_space) {
+    case JCS_GRAYSCALE: return decompressor->output_components == 1;
+    case JCS_RGB: return decompressor->output_components == 3;
+    case JCS_CMYK: return decompressor->output_components == 4;
+    default: return false;
+    }
+}
+
+bool IsWithinPixelLimit(j_decompress_ptr decompressor)
+{
+    uint64_t pixels = uint64_t(decompressor->image_width) * decompressor->image_height;
+    return pixels <= MaxPicturePixels;
+}
+
+RowFormat FormatOf(j_decompress_ptr decompressor)
+{
+    if (decompressor->out_color_space == JCS_GRAYSCALE) return RowFormat::Grey;
+    if (decompressor->out_color_space == JCS_RGB) return RowFormat::Rgb;
+    // Adobe's writers store CMYK with every sample inverted (0 = full ink).
+    return decompressor->saw_Adobe_marker ? RowFormat::InvertedCmyk : RowFormat::Cmyk;
+}
+
+// Reads every scanline, top row first, into the block's stored rows from the
+// last one (the top of the picture) down to the first.
+bool ConvertRows(j_decompress_ptr decompressor, JSAMPARRAY rowBuffer, PackedDib *dib)
+{
+    RowFormat format = FormatOf(decompressor);
+    JDIMENSION width = decompressor->output_width;
+    size_t stride = PackedDibStride(LONG(width));
+    BYTE *target = PackedDibPixels(dib) + stride * (decompressor->output_height - 1);
+    while (decompressor->output_scanline < decompressor->output_height) {
+        // A stdio source never suspends; no row means the decode cannot go on.
+        if (jpeg_read_scanlines(decompressor, rowBuffer, 1) != 1) return false;
+        ConvertRow(format, rowBuffer[0], width, target, stride);
+        target -= stride;
+    }
+    return true;
+}
+
+PackedDib *TurnUpright(PackedDib *dib, int orientation)
+{
+    switch (orientation) {
+    case 3: return RotateQuarterTurns(dib, 2);
+    case 6: return RotateQuarterTurns(dib, 3);
+    case 8: return RotateQuarterTurns(dib, 1);
+    default: return dib;  // as stored; mirrored arrangements are not undone
+    }
+}
+
+}  // namespace
+
+unsigned ChooseScaleDenominator(unsigned imageWidth, unsigned imageHeight, unsigned viewWidth,
+                                unsigned viewHeight)
+{
+    for (unsigned shift = 3; shift >= 1; --shift) {
+        unsigned w = imageWidth >> shift;
+        unsigned h = imageHeight >> shift;
+        if (w > viewWidth && h > viewHeight && w > viewHeight && h > viewWidth) return 1u << shift;
+    }
+    return 1;
+}
+
+PackedDib *LoadJpeg(FILE *stream, int viewWidth, int viewHeight)
+{
+    jpeg_decompress_struct decompressor;
+    ViewerErrorMgr errors;
+    jpeg_progress_mgr progress;
+
+    // 1. Errors from the library come back here instead of ending the program.
+    InstallErrorManager(&decompressor, &errors);
+    // 2. Recovery point: after a fatal error nothing of this load survives.
+    if (setjmp(errors.recoveryPoint)) {
+        jpeg_destroy_decompress(&decompressor);
+        free(errors.pixels);
+        return nullptr;
+    }
+    // 3. Create the decompressor, attach the file, keep APP1, read the header.
+    ReadHeader(&decompressor, stream, &progress);
+    // 4. The camera's orientation, while the saved markers are still there.
+    int orientation = ReadExifOrientation(&decompressor);
+    // 5. The reduction for this view, from the nominal size.
+    unsigned denominator = ChooseScaleDenominator(decompressor.image_width, decompressor.image_height,
+                                                  unsigned(viewWidth), unsigned(viewHeight));
+    g_viewer.decodeDenominator = int(denominator);
+    // 6. Reduce only in the fit view; every other parameter stays as read.
+    decompressor.scale_num = 1;
+    decompressor.scale_denom = g_viewer.fitMode == 1 ? denominator : 1;
+    // 7. Refuse what cannot be converted or is too large, then start. (The
+    // output format is known once the library has worked out the output.)
+    jpeg_calc_output_dimensions(&decompressor);
+    if (!HasConvertibleOutput(&decompressor) || !IsWithinPixelLimit(&decompressor)) {
+        jpeg_destroy_decompress(&decompressor);
+        return nullptr;
+    }
+    jpeg_start_decompress(&decompressor);
+    // 8. One row of samples from the library's image pool.
+    JSAMPARRAY rowBuffer = (*decompressor.mem->alloc_sarray)(
+        reinterpret_cast<j_common_ptr>(&decompressor), JPOOL_IMAGE,
+        decompressor.output_width * decompressor.output_components, 1);
+    // 9. The pixel block; a size that cannot be represented is a failure too.
+    errors.pixels = AllocatePackedDib(LONG(decompressor.output_width), LONG(decompressor.output_height));
+    // 10-11. Every scanline converted straight into its stored row.
+    if (!errors.pixels || !ConvertRows(&decompressor, rowBuffer, errors.pixels)) {
+        jpeg_destroy_decompress(&decompressor);
+        free(errors.pixels);
+        return nullptr;
+    }
+    // 12. Finish and release the decompressor.
+    jpeg_finish_decompress(&decompressor);
+    jpeg_destroy_decompress(&decompressor);
+    // 13-15. The header was written with the block; turn it upright.
+    return TurnUpright(errors.pixels, orientation);
+}
