@@ -109,7 +109,9 @@ int64_t EarliestTimerDue();
 // A WM_TIMER for the first due timer matching the filter; false when none.
 bool TakeDueTimer(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax);
 
-// Dialogs (dialogs.cpp): the open modal dialog owned by `owner`, or null.
+// Dialogs (dialog_state.cpp): the dialog record of a dialog window, or null.
+DialogState *DialogOf(HWND hwnd);
+// The open modal dialog owned by `owner`, or null.
 HWND ModalDialogOf(HWND owner);
 // Key presses that a dialog turns into commands (Enter, Esc).
 bool HandleDialogKey(HWND target, UINT virtualKey);

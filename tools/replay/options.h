@@ -1,0 +1,16 @@
+// The replay driver's command line:
+//   kovlo-replay [--screen WxH] [--client WxH] [--] [viewer arguments...]
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/hosts/headless/headless.h"
+
+struct ReplayOptions {
+    headless::Config config;
+    std::vector<std::string> viewerArguments;  // after the program name
+};
+
+// False with a message in *error when the options are not understood.
+bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::string *error);
