@@ -27,11 +27,14 @@ namespace gdi {
 
 const char *UserInterfaceFont() { return FontSetting().c_str(); }
 
+// Glyphs are drawn without antialiasing and fully hinted, as a desktop draws
+// its small user-interface text: crisp, and every glyph pixel is exactly the
+// text colour.
 void ApplyTextRendering(PangoContext *context) {
     cairo_font_options_t *options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
     cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_DEFAULT);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
     pango_cairo_context_set_font_options(context, options);
     cairo_font_options_destroy(options);

@@ -10,8 +10,8 @@ namespace gdi {
 // The font description in effect (the default until a host sets one).
 const char *UserInterfaceFont();
 
-// Applies the fixed rendering settings (resolution, grey antialiasing, whole-
-// pixel metrics) to a layout's context, so that the same text gives the same
+// Applies the fixed rendering settings (resolution, no antialiasing, full hinting,
+// whole-pixel metrics) to a layout's context, so that the same text gives the same
 // pixels on every run and every host.
 void ApplyTextRendering(PangoContext *context);
 
