@@ -1,11 +1,14 @@
 #include "platform/files/real_path.h"
 
+#include <dirent.h>
 #include <errno.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
 
 #include "platform/files/name_table.h"
+#include "platform/files/wildcard.h"
 #include "platform/text/cp932.h"
 
 namespace {
@@ -29,15 +32,47 @@ std::string Join(const std::string &folder, const std::string &name)
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-// The file-system name of one application component inside `realFolder`.
+bool Exists(const std::string &path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// The entry of the folder whose application name is `component` with letter
+// case ignored, as a Windows file system finds it; empty when there is none.
+std::string EntryIgnoringCase(const std::string &realFolder, const std::string &component)
+{
+    std::string folder = realFolder.empty() ? "." : realFolder, found;
+    FolderKey key;
+    DIR *dir = opendir(folder.c_str());
+    if (!dir) return found;
+    if (FolderKeyOf(folder, &key)) {
+        while (const dirent *entry = readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            if (MatchWildcard(component, AppNameOf(key, folder, name))) {
+                found = name;
+                break;
+            }
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+// The file-system name of one application component inside `realFolder`:
+// the stand-in's entry, else the plain conversion when such an entry exists,
+// else an entry that differs in letter case only.
 std::string RealComponent(const std::string &realFolder, const std::string &component)
 {
+    if (component == "." || component == "..") return component;
     FolderKey key;
-    if (component == "." || component == ".." || !HasStandIns() ||
-        !FolderKeyOf(realFolder.empty() ? "." : realFolder, &key)) {
-        return Cp932ToUtf8(component);
-    }
-    return RealNameOf(key, component);
+    std::string name = HasStandIns() && FolderKeyOf(realFolder.empty() ? "." : realFolder, &key)
+                           ? RealNameOf(key, component)
+                           : Cp932ToUtf8(component);
+    if (Exists(Join(realFolder, name)) || HasWildcard(component)) return name;
+    std::string other = EntryIgnoringCase(realFolder, component);
+    return other.empty() ? name : other;
 }
 
 }  // namespace

@@ -62,16 +62,15 @@ int ConvertChunk(iconv_t cd, const char **in, size_t *left, std::string *out)
     return 0;
 }
 
-// Length of the UTF-8 sequence at `s` (at most `left` bytes), 1 when the
-// bytes there are not a well-formed sequence: the unit to skip after a stop.
-size_t Utf8SequenceLength(const unsigned char *s, size_t left)
+// How many bytes at `s` (at most `left`) make one broken character, skipped
+// as a unit after a stop: the lead byte with the continuation bytes that
+// follow it, up to the sequence's length; a stray byte alone.
+size_t BrokenSequenceLength(const unsigned char *s, size_t left)
 {
     size_t length = s[0] < 0xC2 ? 1 : s[0] < 0xE0 ? 2 : s[0] < 0xF0 ? 3 : s[0] < 0xF5 ? 4 : 1;
-    if (length > left) return 1;
-    for (size_t i = 1; i < length; ++i) {
-        if ((s[i] & 0xC0) != 0x80) return 1;
-    }
-    return length;
+    size_t i = 1;
+    while (i < length && i < left && (s[i] & 0xC0) == 0x80) ++i;
+    return i;
 }
 
 }  // namespace
@@ -115,7 +114,7 @@ int Utf8ToCp932Replacing(std::string_view utf8, std::string_view replacement, st
     int replaced = 0;
     while (left > 0) {
         if (cd != kNoConverter && ConvertChunk(cd, &in, &left, out) == 0) break;
-        size_t skip = Utf8SequenceLength(reinterpret_cast<const unsigned char *>(in), left);
+        size_t skip = BrokenSequenceLength(reinterpret_cast<const unsigned char *>(in), left);
         out->append(replacement);
         in += skip;
         left -= skip;

@@ -1,5 +1,7 @@
 #include "tests/support/temp_folder.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -27,4 +29,9 @@ void TempFolder::AddFile(const std::string &name, const std::vector<uint8_t> &by
 void TempFolder::AddFolder(const std::string &name) const
 {
     std::filesystem::create_directories(Join(name));
+}
+
+void TempFolder::AddFifo(const std::string &name) const
+{
+    if (mkfifo(Join(name).c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");
 }

@@ -19,6 +19,8 @@ public:
     // Creates a file (parents must exist) or a subfolder below this folder.
     void AddFile(const std::string &name, const std::vector<uint8_t> &bytes = {}) const;
     void AddFolder(const std::string &name) const;
+    // A named pipe (FIFO) with nobody at the other end.
+    void AddFifo(const std::string &name) const;
 
 private:
     std::string path_;

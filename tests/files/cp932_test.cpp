@@ -1,0 +1,98 @@
+// The code page 932 conversion: the table the paths rely on, damaged input,
+// characters without a code page 932 form.
+#include <gtest/gtest.h>
+
+#include "platform/text/cp932.h"
+
+namespace {
+
+struct RoundTrip {
+    const char *what;
+    std::string cp932;
+    std::string utf8;
+};
+
+class Cp932RoundTrip : public testing::TestWithParam<RoundTrip> {};
+
+TEST_P(Cp932RoundTrip, ConvertsBothWays)
+{
+    const RoundTrip &c = GetParam();
+    EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8);
+    std::string back;
+    ASSERT_TRUE(Utf8ToCp932(c.utf8, &back));
+    EXPECT_EQ(back, c.cp932);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Cp932RoundTrip,
+    testing::Values(RoundTrip{"empty", "", ""},
+                    RoundTrip{"ascii", "a.JPG", "a.JPG"},
+                    RoundTrip{"backslash stays a backslash", "\x5C", "\\"},
+                    RoundTrip{"tilde stays a tilde", "\x7E", "~"},
+                    RoundTrip{"hyou, trail byte 0x5C", "\x95\x5C.jpg", "\xE8\xA1\xA8.jpg"},
+                    RoundTrip{"so, trail byte 0x5C", "\x83\x5C", "\xE3\x82\xBD"},
+                    RoundTrip{"half-width katakana a", "\xB1", "\xEF\xBD\xB1"},
+                    RoundTrip{"geta mark", "\x81\xAC", "\xE3\x80\x93"},
+                    RoundTrip{"NEC row 13 circled one", "\x87\x40", "\xE2\x91\xA0"},
+                    RoundTrip{"mixed", "a\x95\x5C" "b\x83\x5C" "c", "a\xE8\xA1\xA8" "b\xE3\x82\xBD" "c"}),
+    [](const testing::TestParamInfo<RoundTrip> &info) { return "Case" + std::to_string(info.index); });
+
+struct Damaged {
+    std::string cp932;
+    std::string utf8;
+};
+
+TEST(Cp932ToUtf8, ReplacesEachBadByteAndGoesOn)
+{
+    const std::string bad = "\xEF\xBF\xBD";
+    const Damaged cases[] = {
+        {"\x80", bad},                      // not a character
+        {"\xFF" "a", bad + "a"},            // not a character, then ASCII
+        {"a\x95", "a" + bad},               // lead byte cut off by the end
+        {"\x81\x7F" "b", bad + "\x7F" "b"},  // lead byte with an impossible second byte
+        {"\xA0\xFD\xFE", bad + bad + bad},
+    };
+    for (const Damaged &c : cases) {
+        EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8) << testing::PrintToString(c.cp932);
+    }
+}
+
+TEST(Cp932ToUtf8, KeepsEmbeddedZeroBytes)
+{
+    EXPECT_EQ(Cp932ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(Utf8ToCp932, RefusesWhatHasNoForm)
+{
+    const char *cases[] = {"caf\xC3\xA9.jpg", "\xF0\x9F\x98\x80.jpg", "\xFF", "\xE8\xA1"};
+    for (const char *utf8 : cases) {
+        std::string out;
+        EXPECT_FALSE(Utf8ToCp932(utf8, &out)) << utf8;
+    }
+}
+
+struct Replacing {
+    std::string utf8;
+    std::string cp932;
+    int replaced;
+};
+
+TEST(Utf8ToCp932Replacing, ReplacesOneMarkPerCharacterOrBadByte)
+{
+    const Replacing cases[] = {
+        {"plain.jpg", "plain.jpg", 0},
+        {"caf\xC3\xA9.jpg", "caf#.jpg", 1},
+        {"\xF0\x9F\x98\x80\xF0\x9F\x98\x80.jpg", "##.jpg", 2},  // two emoji, four bytes each
+        {"\xE8\xA1\xA8\xC3\xA9", "\x95\x5C#", 1},
+        {"a\xFF\xFE" "b", "a##b", 2},  // bytes that are not UTF-8
+        {"\xE8\xA1", "#", 1},          // a sequence cut off by the end
+        {"\xE8" "a", "#a", 1},         // a sequence broken by ASCII
+    };
+    for (const Replacing &c : cases) {
+        std::string out = "stale";
+        EXPECT_EQ(Utf8ToCp932Replacing(c.utf8, "#", &out), c.replaced) << c.utf8;
+        EXPECT_EQ(out, c.cp932) << c.utf8;
+    }
+}
+
+}  // namespace

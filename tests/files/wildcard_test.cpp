@@ -1,0 +1,80 @@
+// The search patterns: stars, question marks, letter case, and double-byte
+// characters whose second byte looks like an ASCII letter or a backslash.
+#include <gtest/gtest.h>
+
+#include "platform/files/wildcard.h"
+
+namespace {
+
+struct MatchCase {
+    const char *pattern;
+    const char *name;
+    bool matches;
+};
+
+TEST(MatchWildcard, Table)
+{
+    const MatchCase cases[] = {
+        {"*.jpg", "a.jpg", true},
+        {"*.jpg", "A.JPG", true},
+        {"*.JPG", "a.jpg", true},
+        {"*.jpg", ".jpg", true},             // the star may stand for nothing
+        {"*.jpg", "a.jpg.bak", false},
+        {"*.jpg", "a.jpgx", false},
+        {"*.jpg", "x.jpe.jpg", true},
+        {"*.jpe*", "x.jpe", true},
+        {"*.jpe*", "x.JPEG", true},
+        {"*.jpe*", "x.jpeg.bak", true},
+        {"*.jpe*", "x.jpe.jpg", true},       // found again by the second pattern
+        {"*.jpe*", "x.jpg", false},
+        {"*.jfi*", "x.jfif", true},
+        {"*.jfi*", "x.jfif.jpeg", true},
+        {"*.jfi*", "x.jif", false},
+        {"?.jpg", "a.jpg", true},
+        {"?.jpg", "ab.jpg", false},
+        {"?.jpg", ".jpg", false},            // '?' needs exactly one character
+        {"?.jpg", "\x95\x5C.jpg", true},     // 表 is one character
+        {"??.jpg", "\x95\x5C.jpg", false},
+        {"a*b*c", "abbbc", true},
+        {"a*b*c", "acb", false},
+        {"*", "", true},
+        {"", "", true},
+        {"", "a", false},
+        {"a.jpg", "A.JPG", true},            // no wildcard: equality, case ignored
+        {"\x83\x5C.jpg", "\x83\x5C.JPG", true},
+        {"\x83\x7C", "\x83\x5C", false},     // second bytes are not case-folded ('|' vs '\')
+        {"\x82\x60", "\x82\x81", false},     // full-width Ａ is not ａ by ASCII folding
+        {"*\x5C*", "\x95\x5C", false},       // the 0x5C inside 表 is not a backslash
+        {"*\x5C*", "a\x5C" "b", true},
+        {"*a", "\x82\x61", false},           // ｂ's second byte 0x61 is not an 'a'
+        {"\x82*", "\x82\x61", false},        // a lead byte alone is not ｂ's first half
+        {"*\x95", "a\x95", true},            // a lead byte cut off by the end stands alone
+    };
+    for (const MatchCase &c : cases) {
+        EXPECT_EQ(MatchWildcard(c.pattern, c.name), c.matches)
+            << "pattern " << testing::PrintToString(std::string(c.pattern)) << " name "
+            << testing::PrintToString(std::string(c.name));
+    }
+}
+
+TEST(MatchWildcard, ManyStarsStayFast)
+{
+    // A pattern that makes naive backtracking exponential; the matcher must
+    // still answer (correctly) at once.
+    std::string pattern, name(4000, 'a');
+    for (int i = 0; i < 200; ++i) pattern += "*a";
+    EXPECT_TRUE(MatchWildcard(pattern + "*", name));
+    EXPECT_FALSE(MatchWildcard(pattern + "b", name));
+}
+
+TEST(HasWildcard, Table)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"a.jpg", false}, {"*.jpg", true}, {"a?.jpg", true}, {"", false},
+        {"\x83\x3F", false},  // a lead byte takes the next byte along, as FindLastChar does
+        {"\x95\x5C", false},
+    };
+    for (const auto &c : cases) EXPECT_EQ(HasWildcard(c.first), c.second) << c.first;
+}
+
+}  // namespace
