@@ -8,7 +8,9 @@
 // fileCount holds a name that was found. Should both blocks not be obtained,
 // the list is empty.
 #include "files/file_list.h"
+#include "files/file_list_passes.h"
 
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -23,9 +25,6 @@ static const char *const kPatterns[] = {
     KOVLO_PATH_SEPARATOR_TEXT "*.jpe*",
     KOVLO_PATH_SEPARATOR_TEXT "*.jfi*",
 };
-
-// What one entry found by the searches does with the list.
-typedef void (*EntryVisitor)(const char *name, void *context);
 
 // Calls `visit` for every entry that is not a folder, pattern by pattern.
 static void VisitJpegEntries(EntryVisitor visit, void *context)
@@ -51,9 +50,10 @@ struct Count {
 static void CountEntry(const char *name, void *context)
 {
     Count *count = static_cast<Count *>(context);
-    int length = static_cast<int>(strnlen(name, MAX_PATH - 1));
+    size_t length = strlen(name);
+    if (length >= MAX_PATH || count->files == INT_MAX) return;  // no slot could hold it
     count->files++;
-    count->stride = std::max(count->stride, length + 1);
+    count->stride = std::max(count->stride, static_cast<int>(length) + 1);
 }
 
 struct Collection {
@@ -66,7 +66,7 @@ struct Collection {
 static void CollectEntry(const char *name, void *context)
 {
     Collection *collection = static_cast<Collection *>(context);
-    size_t length = strnlen(name, MAX_PATH - 1);
+    size_t length = strlen(name);
     if (collection->stored >= collection->capacity || length + 1 > size_t(collection->stride)) return;
     memcpy(collection->slots + size_t(collection->stored) * collection->stride, name, length);
     collection->slots[size_t(collection->stored) * collection->stride + length] = 0;
@@ -85,8 +85,13 @@ static void PlaceByRank(const char *scratch, int count, int stride, char *sorted
 
 int BuildFileList(void)
 {
+    return BuildFileListFrom(VisitJpegEntries);
+}
+
+int BuildFileListFrom(EntrySource source)
+{
     Count count = {0, 1};
-    VisitJpegEntries(CountEntry, &count);
+    source(CountEntry, &count);
     g_viewer.fileCount = 0;
     g_viewer.nameStride = count.stride;
     if (count.files <= 0) return 0;
@@ -94,7 +99,7 @@ int BuildFileList(void)
     size_t blockSize = size_t(count.files) * count.stride;
     Collection collection = {static_cast<char *>(malloc(blockSize)), count.files, count.stride, 0};
     if (!collection.slots) return 0;
-    VisitJpegEntries(CollectEntry, &collection);
+    source(CollectEntry, &collection);
     char *names = collection.stored > 0 ? static_cast<char *>(malloc(blockSize)) : NULL;
     if (names) {
         PlaceByRank(collection.slots, collection.stored, count.stride, names);
