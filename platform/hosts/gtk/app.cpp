@@ -1,0 +1,122 @@
+// GTK host: start-up, the screen and the host's one state record.
+// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
+//   state record and the look-ups from the layer's handles to widgets.
+// Does not implement: monitors other than the primary one, work areas, DPI
+//   scaling beyond GTK's own. FrameInsets is zero until a window manager has
+//   framed a window of ours (under a bare X server there is no frame at all).
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/gdi/surface_dc.h"
+#include "platform/hosts/gtk/gtk_state.h"
+#include "resources/dialog_templates.h"
+
+GtkHostState &GtkHost()
+{
+    static GtkHostState state;
+    return state;
+}
+
+HostTopLevel *FindTopLevel(HWND hwnd)
+{
+    for (auto &topLevel : GtkHost().topLevels) {
+        if (topLevel->hwnd == hwnd) return topLevel.get();
+    }
+    return nullptr;
+}
+
+HostDialog *FindDialog(HWND dialog)
+{
+    for (auto &entry : GtkHost().dialogs) {
+        if (entry->hwnd == dialog) return entry.get();
+    }
+    return nullptr;
+}
+
+// Controls are matched by their id, through the layer, so the host keeps no
+// second table of control handles that could drift from the layer's. Statics
+// with id -1 are never addressed and need no handle.
+GtkWidget *FindControlWidget(HWND control, HostDialog **dialogOut)
+{
+    for (auto &dialog : GtkHost().dialogs) {
+        const DialogTemplate &t = *dialog->dialogTemplate;
+        for (int i = 0; i < t.controlCount && i < int(dialog->controls.size()); ++i) {
+            int id = t.controls[i].id;
+            if (id == -1 || GetDlgItem(dialog->hwnd, id) != control) continue;
+            if (dialogOut) *dialogOut = dialog.get();
+            return dialog->controls[i];
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Scroll bars with arrow buttons at both ends, as Windows draws them, so that a
+// click on an end steps by a line. The dialogs use the template's face (the
+// gothic that ships with the system where it is missing) and controls no taller
+// than their dialog-unit boxes.
+const char kStyleSheet[] =
+    "scrollbar { -GtkScrollbar-has-backward-stepper: true;"
+    "            -GtkScrollbar-has-forward-stepper: true; }\n"
+    ".kovlo-dialog entry { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
+    ".kovlo-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n";
+
+void InstallStyleSheet()
+{
+    GtkCssProvider *provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, kStyleSheet, -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
+                                              GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+}
+
+// The desktop's user-interface font, for the status strip's texts.
+void AdoptInterfaceFont()
+{
+    gchar *name = nullptr;
+    g_object_get(gtk_settings_get_default(), "gtk-font-name", &name, nullptr);
+    SetUserInterfaceFont(name && *name ? name : "Sans 10");
+    g_free(name);
+}
+
+int MeasureScrollBarThickness()
+{
+    GtkWidget *bar = gtk_scrollbar_new(GTK_ORIENTATION_VERTICAL, nullptr);
+    g_object_ref_sink(bar);
+    int minimum = 0, natural = 0;
+    gtk_widget_get_preferred_width(bar, &minimum, &natural);
+    g_object_unref(bar);
+    return natural > 0 ? natural : 1;
+}
+
+}  // namespace
+
+void host::Init(int *argc, char ***argv)
+{
+    if (!gtk_init_check(argc, argv)) {
+        // The exit code of a viewer whose window cannot be created.
+        std::fprintf(stderr, "kovlo: cannot open the display\n");
+        std::exit(1);
+    }
+    // A click in a trough pages, as on Windows, instead of moving the thumb there.
+    g_object_set(gtk_settings_get_default(), "gtk-primary-button-warps-slider", FALSE, nullptr);
+    InstallStyleSheet();
+    AdoptInterfaceFont();
+    GtkHost().scrollBarThickness = MeasureScrollBarThickness();
+}
+
+RECT host::ScreenRect()
+{
+    GdkDisplay *display = gdk_display_get_default();
+    GdkMonitor *monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    GdkRectangle geometry = {0, 0, 0, 0};
+    if (monitor) gdk_monitor_get_geometry(monitor, &geometry);
+    return {0, 0, geometry.width, geometry.height};
+}
+
+RECT host::FrameInsets() { return GtkHost().frameInsets; }
+
+int host::ScrollBarThickness() { return GtkHost().scrollBarThickness; }

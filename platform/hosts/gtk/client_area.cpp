@@ -1,0 +1,57 @@
+// GTK host: the client area of a top-level window (used by window.cpp).
+// Implements: a GtkDrawingArea that shows the layer's client surface and
+//   reports size changes (the user resizing, a scroll bar appearing) with
+//   layer::OnClientResized.
+// Does not implement: drawing of its own, beyond black where the surface does
+//   not reach while a resize is under way.
+#include "platform/hosts/gtk/gtk_state.h"
+
+namespace {
+
+gboolean DrawClient(GtkWidget *client, cairo_t *cr, gpointer hwnd)
+{
+    cairo_surface_t *surface = layer::ClientSurface(static_cast<HWND>(hwnd));
+    int width = gtk_widget_get_allocated_width(client);
+    int height = gtk_widget_get_allocated_height(client);
+    int surfaceWidth = surface ? cairo_image_surface_get_width(surface) : 0;
+    int surfaceHeight = surface ? cairo_image_surface_get_height(surface) : 0;
+    if (surfaceWidth < width || surfaceHeight < height) {
+        // Black around the surface: the whole area minus the surface's part.
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_rectangle(cr, 0, 0, width, height);
+        cairo_rectangle(cr, 0, 0, surfaceWidth, surfaceHeight);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_fill(cr);
+    }
+    if (surface) {
+        cairo_set_source_surface(cr, surface, 0, 0);
+        cairo_paint(cr);
+    }
+    return TRUE;
+}
+
+// Only a size the layer does not already have is news: the layer changes the
+// client size itself when it shows a scroll bar, and a second WM_SIZE for the
+// same size would decode the picture again for nothing.
+void ClientAllocated(GtkWidget *, GdkRectangle *allocation, gpointer data)
+{
+    HWND hwnd = static_cast<HWND>(data);
+    RECT known;
+    if (!GetClientRect(hwnd, &known)) return;
+    if (known.right == allocation->width && known.bottom == allocation->height) return;
+    NoteDelivery();
+    layer::OnClientResized(hwnd, allocation->width, allocation->height);
+}
+
+}  // namespace
+
+GtkWidget *CreateClientArea(HostTopLevel *topLevel)
+{
+    GtkWidget *client = gtk_drawing_area_new();
+    gtk_widget_set_hexpand(client, TRUE);
+    gtk_widget_set_vexpand(client, TRUE);
+    g_signal_connect(client, "draw", G_CALLBACK(DrawClient), topLevel->hwnd);
+    g_signal_connect(client, "size-allocate", G_CALLBACK(ClientAllocated), topLevel->hwnd);
+    topLevel->client = client;
+    return client;
+}

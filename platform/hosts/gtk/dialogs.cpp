@@ -1,0 +1,205 @@
+// GTK host: modal dialogs and the message box.
+// Implements: host::CreateDialogWindow, DestroyDialogWindow, SetControlText,
+//   SetEditLimit, FocusControl, ShowMessageBox. A dialog is a modal GtkWindow,
+//   transient for its owner and centred on it, its controls at the template's
+//   positions. Enter presses the default button (OK); Esc and the close box
+//   give IDCANCEL; buttons give their ids; the entry reports each change of
+//   its text. The message box is a modal GtkMessageDialog with an OK button,
+//   the caption as title and the information icon for MB_ICONINFORMATION.
+// Does not implement: a loop of its own for dialogs (the layer's nested loop
+//   runs them), the small icon sent with WM_SETICON, Tab in template order
+//   (GTK's focus chain follows the positions).
+#include <algorithm>
+
+#include "platform/hosts/gtk/dialog_layout.h"
+#include "platform/text/cp932.h"
+#include "resources/dialog_templates.h"
+
+namespace {
+
+const char kIdKey[] = "kovlo-control-id";
+
+int ControlId(gpointer widget) { return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(widget), kIdKey)); }
+
+void SendCommand(HWND dialog, int commandId)
+{
+    NoteDelivery();
+    layer::OnDialogCommand(dialog, commandId);
+}
+
+void OnButtonClicked(GtkButton *button, gpointer dialog)
+{
+    SendCommand(static_cast<HWND>(dialog), ControlId(button));
+}
+
+void OnEntryChanged(GtkEditable *entry, gpointer dialog)
+{
+    HWND edit = GetDlgItem(static_cast<HWND>(dialog), ControlId(entry));
+    if (!edit) return;
+    NoteDelivery();
+    layer::OnEditTextChanged(edit, gtk_entry_get_text(GTK_ENTRY(entry)));
+}
+
+gboolean OnDialogKey(GtkWidget *, GdkEventKey *event, gpointer dialog)
+{
+    if (event->keyval != GDK_KEY_Escape) return FALSE;
+    SendCommand(static_cast<HWND>(dialog), IDCANCEL);
+    return TRUE;
+}
+
+gboolean OnDialogDelete(GtkWidget *, GdkEvent *, gpointer dialog)
+{
+    SendCommand(static_cast<HWND>(dialog), IDCANCEL);
+    return TRUE;  // the layer destroys it when the dialog procedure ends it
+}
+
+void ConnectControl(GtkWidget *widget, const DialogControlTemplate &control, HWND dialog,
+                    GtkWindow *window)
+{
+    g_object_set_data(G_OBJECT(widget), kIdKey, GINT_TO_POINTER(control.id));
+    if (GTK_IS_BUTTON(widget)) {
+        g_signal_connect(widget, "clicked", G_CALLBACK(OnButtonClicked), dialog);
+        if (control.style & BS_DEFPUSHBUTTON) gtk_window_set_default(window, widget);
+    } else if (GTK_IS_ENTRY(widget)) {
+        g_signal_connect(widget, "changed", G_CALLBACK(OnEntryChanged), dialog);
+    }
+}
+
+// Controls at their dialog-unit boxes, inside a fixed area of the template's size.
+GtkWidget *LayOutControls(HostDialog *dialog, DialogBaseUnits base)
+{
+    const DialogTemplate &t = *dialog->dialogTemplate;
+    GtkWidget *fixed = gtk_fixed_new();
+    RECT size = DialogUnitsToPixels(0, 0, t.width, t.height, base);
+    gtk_widget_set_size_request(fixed, size.right, size.bottom);
+    for (int i = 0; i < t.controlCount; ++i) {
+        const DialogControlTemplate &control = t.controls[i];
+        RECT box = DialogUnitsToPixels(control.x, control.y, control.width, control.height, base);
+        GtkWidget *widget = CreateControlWidget(control);
+        gtk_widget_set_size_request(widget, box.right - box.left, box.bottom - box.top);
+        gtk_fixed_put(GTK_FIXED(fixed), widget, box.left, box.top);
+        ConnectControl(widget, control, dialog->hwnd, GTK_WINDOW(dialog->window));
+        dialog->controls.push_back(widget);
+    }
+    return fixed;
+}
+
+// Centred on the owner's outer rectangle, frame included.
+void CentreOnOwner(GtkWindow *window, HWND owner, RECT size)
+{
+    RECT ownerRect;
+    if (!owner || !GetWindowRect(owner, &ownerRect)) {
+        gtk_window_set_position(window, GTK_WIN_POS_CENTER);
+        return;
+    }
+    const RECT &insets = host::FrameInsets();
+    int width = size.right + insets.left + insets.right;
+    int height = size.bottom + insets.top + insets.bottom;
+    gtk_window_move(window, ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2,
+                    ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2);
+}
+
+GtkWidget *CreateModalWindow(const DialogTemplate &t, HWND owner)
+{
+    GtkWidget *window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_title(GTK_WINDOW(window), Cp932ToUtf8(t.caption ? t.caption : "").c_str());
+    gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+    gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    gtk_window_set_type_hint(GTK_WINDOW(window), GDK_WINDOW_TYPE_HINT_DIALOG);
+    gtk_window_set_skip_taskbar_hint(GTK_WINDOW(window), TRUE);
+    if (HostTopLevel *ownerWindow = FindTopLevel(owner)) {
+        gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(ownerWindow->window));
+    }
+    gtk_style_context_add_class(gtk_widget_get_style_context(window), "kovlo-dialog");
+    return window;
+}
+
+
+// GTK 3 message dialogs no longer draw their type's icon; the box shows it, as
+// Windows does.
+void ShowInformationIcon(GtkWidget *box)
+{
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    GtkWidget *icon = gtk_image_new_from_icon_name("dialog-information", GTK_ICON_SIZE_DIALOG);
+    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), icon);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_widget_show(icon);
+}
+
+}  // namespace
+
+void host::CreateDialogWindow(HWND dialogHwnd, HWND owner, const DialogTemplate &t)
+{
+    auto dialog = std::make_unique<HostDialog>();
+    dialog->hwnd = dialogHwnd;
+    dialog->dialogTemplate = &t;
+    dialog->window = CreateModalWindow(t, owner);
+    DialogBaseUnits base = MeasureBaseUnits(dialog->window, t);
+    GtkWidget *fixed = LayOutControls(dialog.get(), base);
+    gtk_container_add(GTK_CONTAINER(dialog->window), fixed);
+    ApplyDialogFont(dialog->window, t);
+    g_signal_connect(dialog->window, "key-press-event", G_CALLBACK(OnDialogKey), dialogHwnd);
+    g_signal_connect(dialog->window, "delete-event", G_CALLBACK(OnDialogDelete), dialogHwnd);
+    CentreOnOwner(GTK_WINDOW(dialog->window), owner, DialogUnitsToPixels(0, 0, t.width, t.height, base));
+    gtk_widget_show_all(dialog->window);
+    GtkHost().dialogs.push_back(std::move(dialog));
+}
+
+void host::DestroyDialogWindow(HWND dialogHwnd)
+{
+    auto &list = GtkHost().dialogs;
+    auto found = std::find_if(list.begin(), list.end(),
+                              [dialogHwnd](const auto &entry) { return entry->hwnd == dialogHwnd; });
+    if (found == list.end()) return;
+    GtkWidget *window = (*found)->window;
+    list.erase(found);
+    gtk_widget_destroy(window);
+}
+
+void host::SetControlText(HWND control, const std::string &utf8)
+{
+    if (HostDialog *dialog = FindDialog(control)) {
+        gtk_window_set_title(GTK_WINDOW(dialog->window), utf8.c_str());
+        return;
+    }
+    GtkWidget *widget = FindControlWidget(control);
+    if (GTK_IS_LABEL(widget)) {
+        gtk_label_set_text(GTK_LABEL(widget), utf8.c_str());
+    } else if (GTK_IS_BUTTON(widget)) {
+        gtk_button_set_label(GTK_BUTTON(widget), utf8.c_str());
+    } else if (GTK_IS_ENTRY(widget)) {
+        // The layer already has this text: no change report back to it.
+        auto handler = reinterpret_cast<gpointer>(OnEntryChanged);
+        g_signal_handlers_block_matched(widget, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, handler, nullptr);
+        gtk_entry_set_text(GTK_ENTRY(widget), utf8.c_str());
+        g_signal_handlers_unblock_matched(widget, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, handler, nullptr);
+    }
+}
+
+void host::SetEditLimit(HWND edit, int maxCharacters)
+{
+    GtkWidget *widget = FindControlWidget(edit);
+    if (GTK_IS_ENTRY(widget)) gtk_entry_set_max_length(GTK_ENTRY(widget), std::max(maxCharacters, 0));
+}
+
+void host::FocusControl(HWND control)
+{
+    if (GtkWidget *widget = FindControlWidget(control)) gtk_widget_grab_focus(widget);
+}
+
+void host::ShowMessageBox(HWND owner, const std::string &textUtf8, const std::string &captionUtf8,
+                          UINT type)
+{
+    HostTopLevel *topLevel = FindTopLevel(owner);
+    GtkWindow *parent = topLevel ? GTK_WINDOW(topLevel->window) : nullptr;
+    bool information = (type & 0xF0) == MB_ICONINFORMATION;
+    GtkWidget *box = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL,
+                                            information ? GTK_MESSAGE_INFO : GTK_MESSAGE_OTHER,
+                                            GTK_BUTTONS_OK, "%s", textUtf8.c_str());
+    gtk_window_set_title(GTK_WINDOW(box), captionUtf8.c_str());
+    gtk_window_set_position(GTK_WINDOW(box),
+                            parent ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
+    if (information) ShowInformationIcon(box);
+    gtk_dialog_run(GTK_DIALOG(box));
+    gtk_widget_destroy(box);
+}

@@ -1,0 +1,70 @@
+// The GTK host's one state record: the GTK widgets that stand for the layer's
+// windows, and what the host has learnt about the display. Only the files of
+// platform/hosts/gtk/ see it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The Windows header first: GLib then keeps its TRUE and FALSE.
+#include "platform/hosts/host.h"
+
+#include <gtk/gtk.h>
+
+struct DialogTemplate;
+
+// A top-level window: a GtkWindow holding a grid of the client area (a
+// GtkDrawingArea) with the vertical bar on its right and the horizontal bar
+// below it, as Windows places them.
+struct HostTopLevel {
+    HWND hwnd = nullptr;
+    GtkWidget *window = nullptr;
+    GtkWidget *client = nullptr;
+    GtkWidget *bars[2] = {nullptr, nullptr};  // indexed by SB_HORZ, SB_VERT
+    bool ibeam = false;
+    // A thumb drag in progress on that bar, and where the thumb is.
+    bool dragging[2] = {false, false};
+    int dragPosition[2] = {0, 0};
+};
+
+// A modal dialog built from a template: one widget per template control, in
+// template order.
+struct HostDialog {
+    HWND hwnd = nullptr;
+    const DialogTemplate *dialogTemplate = nullptr;
+    GtkWidget *window = nullptr;
+    std::vector<GtkWidget *> controls;
+};
+
+struct GtkHostState {
+    std::vector<std::unique_ptr<HostTopLevel>> topLevels;
+    std::vector<std::unique_ptr<HostDialog>> dialogs;
+    RECT frameInsets = {0, 0, 0, 0};
+    bool frameMeasured = false;
+    int scrollBarThickness = 0;
+    // Counts the calls into namespace layer, so WaitForEvents can tell an
+    // event meant for the application from GTK's own housekeeping.
+    uint64_t deliveries = 0;
+};
+
+GtkHostState &GtkHost();
+
+HostTopLevel *FindTopLevel(HWND hwnd);
+HostDialog *FindDialog(HWND dialog);
+// The widget of a dialog control and the dialog holding it, found through the
+// layer's GetDlgItem; null when the control is unknown.
+GtkWidget *FindControlWidget(HWND control, HostDialog **dialogOut = nullptr);
+
+// Every signal handler that reports to the layer calls this first.
+inline void NoteDelivery() { ++GtkHost().deliveries; }
+
+// Builds the client area and scroll bars inside a new top-level (client_area.cpp,
+// scroll_bars.cpp).
+GtkWidget *CreateClientArea(HostTopLevel *topLevel);
+GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar);
+void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &view);
+// Connects the window's key presses to the layer (input.cpp).
+void ConnectKeyPresses(HostTopLevel *topLevel);
+// Learns the window manager's frame once a window is on screen (frame.cpp).
+void WatchFrame(HostTopLevel *topLevel);

@@ -1,0 +1,142 @@
+// GTK host: top-level windows.
+// Implements: host::CreateTopLevel, DestroyTopLevel, MoveTopLevel,
+//   ShowTopLevel, SetTitle, SetIbeamCursor, UpdateScrollBar,
+//   ClientPixelsChanged; the close box (layer::OnCloseRequested).
+// Does not implement: sizes or positions of its own (the layer decides; this
+//   file applies them), drawing (client_area.cpp shows the layer's pixels).
+#include "platform/hosts/gtk/gtk_state.h"
+
+#include <algorithm>
+
+namespace {
+
+// The close box: the layer turns it into WM_CLOSE, and destroys the window
+// through DefWindowProcA if the application lets it.
+gboolean OnDeleteEvent(GtkWidget *, GdkEvent *, gpointer hwnd)
+{
+    NoteDelivery();
+    layer::OnCloseRequested(static_cast<HWND>(hwnd));
+    return TRUE;
+}
+
+// The X window destroyed from outside (xdotool windowclose, a dying window
+// manager): the application hears of it as of the close box, and GTK must not
+// destroy the widget under the layer's feet; the layer's DestroyWindow does.
+gboolean OnDestroyEvent(GtkWidget *, GdkEvent *, gpointer hwnd)
+{
+    NoteDelivery();
+    layer::OnCloseRequested(static_cast<HWND>(hwnd));
+    return TRUE;
+}
+
+// The outer rectangle of the layer is the frame's; GTK sizes the inside.
+void PlaceWindow(HostTopLevel *topLevel, const RECT &outer)
+{
+    const RECT &insets = GtkHost().frameInsets;
+    int width = outer.right - outer.left - insets.left - insets.right;
+    int height = outer.bottom - outer.top - insets.top - insets.bottom;
+    GtkWindow *window = GTK_WINDOW(topLevel->window);
+    gtk_window_move(window, outer.left, outer.top);
+    gtk_window_resize(window, std::max(width, 1), std::max(height, 1));
+}
+
+void ApplyIbeam(GtkWidget *client, gpointer)
+{
+    GdkWindow *gdkWindow = gtk_widget_get_window(client);
+    if (!gdkWindow) return;
+    GdkCursor *cursor = gdk_cursor_new_for_display(gtk_widget_get_display(client), GDK_XTERM);
+    gdk_window_set_cursor(gdkWindow, cursor);
+    g_object_unref(cursor);
+}
+
+GtkWidget *BuildContents(HostTopLevel *topLevel)
+{
+    GtkWidget *grid = gtk_grid_new();
+    gtk_grid_attach(GTK_GRID(grid), CreateClientArea(topLevel), 0, 0, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), CreateScrollBar(topLevel, SB_VERT), 1, 0, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), CreateScrollBar(topLevel, SB_HORZ), 0, 1, 1, 1);
+    gtk_widget_show(topLevel->client);  // the bars wait for UpdateScrollBar
+    gtk_widget_show(grid);
+    return grid;
+}
+
+}  // namespace
+
+void host::CreateTopLevel(HWND hwnd, const RECT &outer)
+{
+    auto topLevel = std::make_unique<HostTopLevel>();
+    topLevel->hwnd = hwnd;
+    topLevel->window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_container_add(GTK_CONTAINER(topLevel->window), BuildContents(topLevel.get()));
+    g_signal_connect(topLevel->window, "delete-event", G_CALLBACK(OnDeleteEvent), hwnd);
+    g_signal_connect(topLevel->window, "destroy-event", G_CALLBACK(OnDestroyEvent), hwnd);
+    ConnectKeyPresses(topLevel.get());
+    WatchFrame(topLevel.get());
+    PlaceWindow(topLevel.get(), outer);
+    GtkHost().topLevels.push_back(std::move(topLevel));
+}
+
+void host::DestroyTopLevel(HWND hwnd)
+{
+    auto &list = GtkHost().topLevels;
+    auto found = std::find_if(list.begin(), list.end(),
+                              [hwnd](const auto &entry) { return entry->hwnd == hwnd; });
+    if (found == list.end()) return;
+    GtkWidget *window = (*found)->window;
+    list.erase(found);  // first, so no handler finds a half-destroyed window
+    gtk_widget_destroy(window);
+}
+
+void host::MoveTopLevel(HWND hwnd, const RECT &outer)
+{
+    if (HostTopLevel *topLevel = FindTopLevel(hwnd)) PlaceWindow(topLevel, outer);
+}
+
+void host::ShowTopLevel(HWND hwnd, int showCommand)
+{
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    if (!topLevel) return;
+    GtkWindow *window = GTK_WINDOW(topLevel->window);
+    switch (showCommand) {
+    case SW_HIDE: gtk_widget_hide(topLevel->window); return;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE: gtk_window_iconify(window); break;
+    case SW_SHOWMAXIMIZED: gtk_window_maximize(window); break;
+    case SW_RESTORE: gtk_window_deiconify(window); gtk_window_unmaximize(window); break;
+    default: break;
+    }
+    gtk_window_present(window);
+}
+
+void host::SetTitle(HWND hwnd, const std::string &utf8)
+{
+    if (HostTopLevel *topLevel = FindTopLevel(hwnd)) {
+        gtk_window_set_title(GTK_WINDOW(topLevel->window), utf8.c_str());
+    } else if (HostDialog *dialog = FindDialog(hwnd)) {
+        gtk_window_set_title(GTK_WINDOW(dialog->window), utf8.c_str());
+    }
+}
+
+void host::SetIbeamCursor(HWND hwnd)
+{
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    if (!topLevel || topLevel->ibeam) return;
+    topLevel->ibeam = true;
+    // The drawing area's own GdkWindow exists only once it is realised.
+    g_signal_connect(topLevel->client, "realize", G_CALLBACK(ApplyIbeam), nullptr);
+    ApplyIbeam(topLevel->client, nullptr);
+}
+
+void host::UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view)
+{
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    if (topLevel && (bar == SB_HORZ || bar == SB_VERT)) ApplyScrollBarView(topLevel, bar, view);
+}
+
+void host::ClientPixelsChanged(HWND hwnd, const RECT &rect)
+{
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    if (!topLevel) return;
+    gtk_widget_queue_draw_area(topLevel->client, rect.left, rect.top, rect.right - rect.left,
+                               rect.bottom - rect.top);
+}
