@@ -5,11 +5,10 @@
 // with capitals first; the root collation stands in for them, so that a.jpg,
 // B.jpg and C.JPG sort as any user expects. Secondary strength ignores case
 // but keeps accents; digits compare one by one (no numeric ordering), so
-// 10.jpg sorts before 9.jpg. Names are code page 932 and widened to UTF-16:
-// ASCII directly (the common case, and fast), the rest through iconv.
+// 10.jpg sorts before 9.jpg. Names are code page 932, handed to ICU as UTF-8:
+// ASCII as it is (the common case, and fast), the rest through iconv.
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
-#include <unicode/ustring.h>
 
 #include <cstring>
 #include <string>
@@ -40,21 +39,20 @@ const UCollator *Collator()
     return collator;
 }
 
-// The text as UTF-16.
-std::u16string Widen(const char *text)
+bool IsAscii(const char *text)
 {
-    std::u16string out;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    for (; *p && *p < 0x80; ++p) out.push_back(*p);
-    if (!*p) return out;
-    std::string utf8 = Cp932ToUtf8(reinterpret_cast<const char *>(p));
-    std::u16string rest(utf8.size(), u'\0');
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8(reinterpret_cast<UChar *>(rest.data()), static_cast<int32_t>(rest.size()),
-                  &length, utf8.data(), static_cast<int32_t>(utf8.size()), &status);
-    rest.resize(U_SUCCESS(status) ? length : 0);
-    return out + rest;
+    for (; *text; ++text) {
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
+    }
+    return true;
+}
+
+// The text as UTF-8: ASCII is already that, the rest goes through iconv.
+const char *AsUtf8(const char *text, std::string *converted)
+{
+    if (IsAscii(text)) return text;
+    *converted = Cp932ToUtf8(text);
+    return converted->c_str();
 }
 
 int ByteOrder(const char *a, const char *b)
@@ -70,11 +68,10 @@ int lstrcmpiA(LPCSTR a, LPCSTR b)
     if (!a || !b) return a == b ? 0 : a ? 1 : -1;
     const UCollator *collator = Collator();
     if (!collator) return ByteOrder(a, b);
-    std::u16string wideA = Widen(a), wideB = Widen(b);
-    UCollationResult result =
-        ucol_strcoll(collator, reinterpret_cast<const UChar *>(wideA.data()),
-                     static_cast<int32_t>(wideA.size()),
-                     reinterpret_cast<const UChar *>(wideB.data()),
-                     static_cast<int32_t>(wideB.size()));
+    std::string convertedA, convertedB;
+    const char *utf8A = AsUtf8(a, &convertedA), *utf8B = AsUtf8(b, &convertedB);
+    UErrorCode status = U_ZERO_ERROR;
+    UCollationResult result = ucol_strcollUTF8(collator, utf8A, -1, utf8B, -1, &status);
+    if (U_FAILURE(status)) return ByteOrder(a, b);
     return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
 }

@@ -21,6 +21,14 @@ std::mutex g_mutex;
 std::map<std::pair<dev_t, ino_t>, FolderNames> g_folders;
 bool g_hasStandIns = false;
 
+bool IsAscii(const std::string &text)
+{
+    for (unsigned char c : text) {
+        if (c >= 0x80) return false;
+    }
+    return true;
+}
+
 bool EntryExists(const std::string &path)
 {
     struct stat info;
@@ -65,6 +73,7 @@ bool FolderKeyOf(const std::string &realFolder, FolderKey *key)
 std::string AppNameOf(const FolderKey &key, const std::string &realFolder,
                       const std::string &realName)
 {
+    if (IsAscii(realName)) return realName;  // the same bytes in both, 0x5C and 0x7E included
     std::string plain;
     if (Utf8ToCp932(realName, &plain) && Cp932ToUtf8(plain) == realName) return plain;
 

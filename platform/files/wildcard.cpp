@@ -1,9 +1,7 @@
 // Wildcard matching over code page 932 characters. The classic two-cursor
 // walk with one remembered star: linear in practice and never exponential,
-// whatever the pattern holds.
+// whatever the pattern holds. Characters are decoded in place, no copies.
 #include "platform/files/wildcard.h"
-
-#include <vector>
 
 namespace {
 
@@ -12,53 +10,54 @@ bool IsLeadByte(unsigned char b)
     return static_cast<unsigned char>((b ^ 0x20) - 0xA1) < 0x3C;
 }
 
-// The text as characters: a double-byte character as lead * 256 + trail, a
-// single byte as itself with ASCII letters folded to lower case. A lead byte
-// at the very end stands alone.
-std::vector<unsigned> Characters(std::string_view text)
+// The character at `at`: a double-byte character as lead * 256 + trail, a
+// single byte as itself with ASCII letters folded to lower case (a lead byte
+// at the very end stands alone). Sets `width` to its length in bytes.
+unsigned CharacterAt(std::string_view text, size_t at, size_t *width)
 {
-    std::vector<unsigned> out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned char b = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(b) && i + 1 < text.size()) {
-            out.push_back(b * 256u + static_cast<unsigned char>(text[++i]));
-        } else {
-            out.push_back(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b);
-        }
+    unsigned char b = static_cast<unsigned char>(text[at]);
+    if (IsLeadByte(b) && at + 1 < text.size()) {
+        *width = 2;
+        return b * 256u + static_cast<unsigned char>(text[at + 1]);
     }
-    return out;
+    *width = 1;
+    return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
 }
 
 }  // namespace
 
 bool MatchWildcard(std::string_view pattern, std::string_view name)
 {
-    const std::vector<unsigned> p = Characters(pattern);
-    const std::vector<unsigned> n = Characters(name);
+    const size_t none = pattern.size();
     size_t pi = 0, ni = 0;
-    size_t starAt = p.size(), resumeAt = 0;  // last star seen, and where its run ends
-    while (ni < n.size()) {
-        if (pi < p.size() && p[pi] == '*') {
-            starAt = pi++;
+    size_t starAt = none, resumeAt = 0;  // last star seen, and where its run ends
+    while (ni < name.size()) {
+        size_t pw = 0, nw = 0;
+        unsigned p = pi < pattern.size() ? CharacterAt(pattern, pi, &pw) : 0;
+        unsigned n = CharacterAt(name, ni, &nw);
+        if (pi < pattern.size() && p == '*') {
+            starAt = pi;
+            pi += pw;
             resumeAt = ni;
-        } else if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (starAt != p.size()) {
+        } else if (pi < pattern.size() && (p == '?' || p == n)) {
+            pi += pw;
+            ni += nw;
+        } else if (starAt != none) {
             pi = starAt + 1;  // let the last star swallow one more character
-            ni = ++resumeAt;
+            CharacterAt(name, resumeAt, &nw);
+            ni = resumeAt += nw;
         } else {
             return false;
         }
     }
-    while (pi < p.size() && p[pi] == '*') ++pi;
-    return pi == p.size();
+    while (pi < pattern.size() && pattern[pi] == '*') ++pi;
+    return pi == pattern.size();
 }
 
 bool HasWildcard(std::string_view pattern)
 {
-    for (unsigned c : Characters(pattern)) {
+    for (size_t at = 0, width = 0; at < pattern.size(); at += width) {
+        unsigned c = CharacterAt(pattern, at, &width);
         if (c == '*' || c == '?') return true;
     }
     return false;
