@@ -45,17 +45,18 @@ bool CloseNext()
 
 int64_t NowMs() { return State().nowMs; }
 
-void PumpUntilIdle()
+bool PumpUntilIdle()
 {
     MSG msg;
     while (layer::TakeMessageIfAny(&msg)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // left for the program's own loop
-            return;
+            return false;
         }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    return true;
 }
 
 void Advance(int64_t ms)
@@ -63,8 +64,12 @@ void Advance(int64_t ms)
     HostState &state = State();
     state.advancing = true;
     state.advanceTargetMs = state.nowMs + std::max<int64_t>(ms, 0);
+    // A quit message ends the advance where it stands: the program is ending.
     while (state.advancing) {
-        PumpUntilIdle();
+        if (!PumpUntilIdle()) {
+            state.advancing = false;
+            return;
+        }
         StepClock(layer_internal::EarliestTimerDue());
     }
     PumpUntilIdle();

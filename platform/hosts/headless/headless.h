@@ -33,10 +33,12 @@ void Configure(const Config &config);
 // The virtual clock; it moves only through Advance (directly or by script).
 int64_t NowMs();
 // Moves the clock on by `ms`, stopping at each timer tick on the way so that
-// the queue is drained after each one; returns when the clock has arrived.
+// the queue is drained after each one; returns when the clock has arrived, or
+// early when a quit message is found (it stays for the program's loop).
 void Advance(int64_t ms);
-// Delivers every message that is waiting (posted, paint, due timers).
-void PumpUntilIdle();
+// Delivers every message that is waiting (posted, paint, due timers); false
+// when it stopped at a quit message, which stays for the program's loop.
+bool PumpUntilIdle();
 
 // Input. The script source is asked for the next step whenever the layer's
 // queue is idle; it returns false at the end of its input, after which the
