@@ -1,0 +1,206 @@
+// Reload and painting through the replay driver: the fitted picture in the
+// state and in the pixels, the titles, the status lines, files that cannot
+// be decoded or opened, reloads and a minimised client area.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/app/client_pixels.h"
+#include "tests/app/photo_folder.h"
+
+namespace {
+
+struct PixelCheck {
+    int x, y;
+    uint32_t colour;
+};
+
+void ExpectPixels(const ClientPixels &pixels, const std::vector<PixelCheck> &checks)
+{
+    for (const PixelCheck &check : checks)
+        EXPECT_TRUE(NearColour(check.colour, pixels.At(check.x, check.y), 24))
+            << "at " << check.x << "," << check.y << std::hex << " want " << check.colour
+            << " got " << pixels.At(check.x, check.y);
+}
+
+// The fit view's arithmetic, in the state and where the picture lands.
+TEST(FitPaintTest, PictureIsScaledAndCentred)
+{
+    struct Case {
+        int fileWidth, fileHeight;
+        std::vector<int> image;
+        int denominator, scale, percent;
+        int x, y, width, height;  // where the picture is drawn
+    };
+    const Case cases[] = {
+        {100, 100, {100, 100}, 1, 57500, 575, 112, 0, 575, 575},
+        {4000, 3000, {2000, 1500}, 2, 3833, 19, 17, 0, 766, 574},
+        {800, 575, {800, 575}, 1, 10000, 100, 0, 0, 800, 575},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fileWidth << "x" << c.fileHeight);
+        PhotoFolder photos;
+        photos.AddPhoto("a.jpg", c.fileWidth, c.fileHeight);
+        std::string png = photos.Join("shot.png");
+        ReplayRun run = RunReplay(photos.Setup(), Lines({"show", "png " + png}));
+        ASSERT_EQ(1u, run.shows.size()) << run.errors;
+        const Snapshot &s = run.shows[0];
+        EXPECT_EQ(std::vector<int>({800, 600}), s.Ints("client"));
+        EXPECT_EQ(800, s.Int("viewWidth"));
+        EXPECT_EQ(575, s.Int("viewHeight"));
+        EXPECT_EQ(c.image, s.Ints("image"));
+        EXPECT_EQ(c.denominator, s.Int("decodeDenominator"));
+        EXPECT_EQ(c.scale, s.Int("fitScale"));
+        ASSERT_EQ(2u, s.texts.size());
+        EXPECT_EQ(" a.jpg (1/1) " + std::to_string(c.percent) + "% ", s.texts[1].text);
+
+        ClientPixels pixels(png);
+        ASSERT_EQ(800, pixels.Width());
+        int right = c.x + c.width - 1, bottom = c.y + c.height - 1;
+        ExpectPixels(pixels, {{c.x + 2, c.y + 2, kRed},
+                              {right - 2, c.y + 2, kGreen},
+                              {c.x + 2, bottom - 2, kBlue},
+                              {right - 2, bottom - 2, kWhite},
+                              {400, 580, kBlack}});  // the strip between the texts
+        if (c.x > 0)
+            ExpectPixels(pixels, {{c.x - 2, 287, kBlack}, {right + 2, 287, kBlack}});
+        ExpectPixels(pixels, {{c.x + c.width / 4, 576, kBlack}});  // never into the strip
+    }
+}
+
+TEST(TitleTest, TitleNamesCountFolderAndSlideshow)
+{
+    PhotoFolder photos;
+    photos.AddPhoto("a.jpg", 40, 30);
+    photos.AddPhoto("b.jpg", 40, 30);
+    photos.AddPhoto("c.jpg", 40, 30);
+    ReplayRun run = RunReplay(photos.Setup(), Lines({"show", "key T", "dialog 5", "dialog-ok",
+                                                     "show", "key T", "show"}));
+    ASSERT_EQ(3u, run.shows.size()) << run.errors;
+    EXPECT_EQ(photos.Title(3), run.shows[0].Get("title"));
+    EXPECT_EQ(photos.SlideshowTitle(3, 5), run.shows[1].Get("title"));
+    EXPECT_EQ(photos.Title(3), run.shows[2].Get("title"));
+}
+
+// The three status lines: hint on the right in white, name line on the left.
+TEST(StatusLineTest, EachViewHasItsLineAndColour)
+{
+    PhotoFolder photos;
+    photos.AddPhoto("a.jpg", 100, 100);
+    photos.AddBytes("b.jpg", "\xFF\xD8\xFF\xE0 this is not a whole JPEG file");
+    struct Case {
+        std::string script;
+        std::string hint, line, colour;
+        std::string image;
+    };
+    const Case cases[] = {
+        {"", kFitHint, " a.jpg (1/2) 575% ", "0x00FF00", "100 100"},
+        {"key Shift", kActualHint, " a.jpg (1/2) ", "0x00FFFF", "100 100"},
+        {"key Space", kNoImageHint, u8" b.jpg (2/2) 開けません", "0xFF00FF", "none"},
+        {"key Shift\nkey Space", kNoImageHint, u8" b.jpg (2/2) 開けません", "0xFF00FF", "none"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.script);
+        ReplayRun run = RunReplay(photos.Setup(), c.script + "\nshow");
+        ASSERT_EQ(1u, run.shows.size()) << run.errors;
+        const Snapshot &s = run.shows[0];
+        EXPECT_EQ(c.image, s.Get("image"));
+        EXPECT_EQ(1, s.Int("imageReady"));
+        ASSERT_EQ(2u, s.texts.size());
+        EXPECT_EQ("0xFFFFFF", s.texts[0].colour);
+        EXPECT_EQ("right", s.texts[0].alignment);
+        EXPECT_EQ(c.hint, s.texts[0].text);
+        EXPECT_EQ(c.colour, s.texts[1].colour);
+        EXPECT_EQ("left", s.texts[1].alignment);
+        EXPECT_EQ(c.line, s.texts[1].text);
+    }
+}
+
+// A damaged file is no stop: the next command moves on normally.
+TEST(StatusLineTest, DamagedFileThenNextFile)
+{
+    PhotoFolder photos;
+    photos.AddBytes("a.jpg", std::string(300, 'x'));
+    photos.AddPhoto("b.jpg", 64, 48);
+    ReplayRun run = RunReplay(photos.Setup(), Lines({"show", "key Space", "show"}));
+    ASSERT_EQ(2u, run.shows.size()) << run.errors;
+    EXPECT_EQ("none", run.shows[0].Get("image"));
+    EXPECT_EQ("0xFF00FF", run.shows[0].texts.at(1).colour);
+    EXPECT_EQ("64 48", run.shows[1].Get("image"));
+    EXPECT_EQ(" b.jpg (2/2) 1197% ", run.shows[1].texts.at(1).text);
+}
+
+// A file whose path does not fit in 259 bytes cannot be opened: the window
+// keeps what it showed, and nothing is repainted for it.
+TEST(ReloadTest, FileThatCannotBeOpenedLeavesThePicture)
+{
+    PhotoFolder photos;
+    std::string longName = std::string(250, 'a') + ".jpg";
+    ASSERT_GT(photos.Path().size() + 1 + longName.size(), 259u);
+    photos.AddPhoto(longName, 30, 20);
+    photos.AddPhoto("b.jpg", 64, 48);
+    ReplayRun run = RunReplay(photos.Setup(),
+                              Lines({"show", "key Space", "show", "key Space", "show"}));
+    ASSERT_EQ(3u, run.shows.size()) << run.errors;
+    // First file unopenable at creation: a black window with its first title.
+    EXPECT_EQ(0, run.shows[0].Int("imageReady"));
+    EXPECT_EQ("none", run.shows[0].Get("image"));
+    EXPECT_EQ("Kovlo", run.shows[0].Get("title"));
+    EXPECT_TRUE(run.shows[0].texts.empty());
+    // A command reaches a file that opens.
+    EXPECT_EQ("64 48", run.shows[1].Get("image"));
+    EXPECT_EQ(" b.jpg (2/2) 1197% ", run.shows[1].texts.at(1).text);
+    // Back to the unopenable one: the picture and the last paint stay.
+    EXPECT_EQ(0, run.shows[2].Int("current"));
+    EXPECT_EQ("64 48", run.shows[2].Get("image"));
+    EXPECT_EQ(1, run.shows[2].Int("imageReady"));
+    EXPECT_EQ(" b.jpg (2/2) 1197% ", run.shows[2].texts.at(1).text);
+}
+
+// Whether a command decodes the file again shows when the file changes under
+// the viewer: a reload picks up the new size, no reload keeps the old one.
+TEST(ReloadTest, CommandsThatReloadPickUpAChangedFile)
+{
+    struct Case {
+        std::string command;
+        bool reloads;
+    };
+    const Case cases[] = {
+        {"key R", true},          {"resize 700 500", true}, {"key Up", false},
+        {"key Down", false},      {"key Return", false},    {"key A", false},
+        {"key 0x70", false},      {"key T\ndialog-cancel", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command);
+        PhotoFolder photos;
+        photos.AddPhoto("a.jpg", 100, 100);
+        ReplaySession session(photos.Setup());
+        ASSERT_EQ("100 100", session.Show().Get("image"));
+        photos.AddPhoto("a.jpg", 60, 40);
+        session.Send(c.command);
+        Snapshot after = session.Show();
+        EXPECT_EQ(c.reloads ? "60 40" : "100 100", after.Get("image"));
+        EXPECT_EQ(0, session.Finish().exitCode);
+    }
+}
+
+TEST(ReloadTest, MinimisedClientAreaStillDecodesAtFullSize)
+{
+    PhotoFolder photos;
+    photos.AddPhoto("a.jpg", 640, 480);
+    ReplayRun run = RunReplay(photos.Setup(), Lines({"resize 0 0", "show", "resize 800 600",
+                                                     "show"}));
+    ASSERT_EQ(2u, run.shows.size()) << run.errors;
+    const Snapshot &small = run.shows[0];
+    EXPECT_EQ(0, small.Int("viewWidth"));
+    EXPECT_EQ(-25, small.Int("viewHeight"));
+    EXPECT_EQ("640 480", small.Get("image"));
+    EXPECT_EQ(1, small.Int("decodeDenominator"));
+    EXPECT_EQ(1, small.Int("imageReady"));
+    EXPECT_EQ(800, run.shows[1].Int("viewWidth"));
+    EXPECT_EQ(575, run.shows[1].Int("viewHeight"));
+    EXPECT_EQ(0, run.exitCode);
+}
+
+}  // namespace
