@@ -73,44 +73,74 @@ void ReadHeader(j_decompress_ptr decompressor, FILE *stream, jpeg_progress_mgr *
     jpeg_read_header(decompressor, TRUE);
 }
 
-// Grey, RGB and CMYK/YCCK output can be converted; the library's "unknown"
-// colour spaces (two or more than four components) cannot.
-bool HasConvertibleOutput(j_decompress_ptr decompressor)
-{
-    switch (decompressor->out_color_space) {
-    case JCS_GRAYSCALE: return decompressor->output_components == 1;
-    case JCS_RGB: return decompressor->output_components == 3;
-    case JCS_CMYK: return decompressor->output_components == 4;
-    default: return false;
-    }
-}
-
 bool IsWithinPixelLimit(j_decompress_ptr decompressor)
 {
     uint64_t pixels = uint64_t(decompressor->image_width) * decompressor->image_height;
     return pixels <= MaxPicturePixels;
 }
 
-RowFormat FormatOf(j_decompress_ptr decompressor)
+int SamplesPerPixel(RowFormat format)
 {
-    if (decompressor->out_color_space == JCS_GRAYSCALE) return RowFormat::Grey;
-    if (decompressor->out_color_space == JCS_RGB) return RowFormat::Rgb;
-    // Adobe's writers store CMYK with every sample inverted (0 = full ink).
-    return decompressor->saw_Adobe_marker ? RowFormat::InvertedCmyk : RowFormat::Cmyk;
+    switch (format) {
+    case RowFormat::Grey: return 1;
+    case RowFormat::Cmyk:
+    case RowFormat::InvertedCmyk: return 4;
+    default: return 3;
+    }
+}
+
+// Grey and colour files: libjpeg-turbo writes blue-green-red itself, the
+// same values as its red-green-blue output in the stored order, so rows go
+// straight into the block. Elsewhere the library's grey or RGB is converted.
+RowFormat GreyOrColourOutput(j_decompress_ptr decompressor)
+{
+#ifdef JCS_EXTENSIONS
+    decompressor->out_color_space = JCS_EXT_BGR;
+    return RowFormat::Bgr;
+#else
+    return decompressor->out_color_space == JCS_GRAYSCALE ? RowFormat::Grey : RowFormat::Rgb;
+#endif
+}
+
+// Chooses how rows reach the block and works out the output size. False for
+// output that cannot be shown: the library's "unknown" colour spaces (two or
+// more than four components).
+bool PrepareOutput(j_decompress_ptr decompressor, RowFormat *format)
+{
+    switch (decompressor->out_color_space) {
+    case JCS_GRAYSCALE:
+    case JCS_RGB: *format = GreyOrColourOutput(decompressor); break;
+    // CMYK and YCCK files both come out as CMYK; Adobe's writers store
+    // every sample inverted (255 = no ink).
+    case JCS_CMYK: *format = decompressor->saw_Adobe_marker ? RowFormat::InvertedCmyk : RowFormat::Cmyk; break;
+    default: return false;
+    }
+    jpeg_calc_output_dimensions(decompressor);
+    return decompressor->output_components == SamplesPerPixel(*format);
+}
+
+// The one row of samples, from the library's image pool; none is needed
+// when the library writes into the block itself.
+JSAMPARRAY AllocateRowBuffer(j_decompress_ptr decompressor, RowFormat format)
+{
+    if (format == RowFormat::Bgr) return nullptr;
+    return (*decompressor->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(decompressor), JPOOL_IMAGE,
+                                              decompressor->output_width * decompressor->output_components, 1);
 }
 
 // Reads every scanline, top row first, into the block's stored rows from the
 // last one (the top of the picture) down to the first.
-bool ConvertRows(j_decompress_ptr decompressor, JSAMPARRAY rowBuffer, PackedDib *dib)
+bool ReadRows(j_decompress_ptr decompressor, RowFormat format, JSAMPARRAY rowBuffer, PackedDib *dib)
 {
-    RowFormat format = FormatOf(decompressor);
     JDIMENSION width = decompressor->output_width;
     size_t stride = PackedDibStride(LONG(width));
     BYTE *target = PackedDibPixels(dib) + stride * (decompressor->output_height - 1);
     while (decompressor->output_scanline < decompressor->output_height) {
+        JSAMPROW direct = target;
+        JSAMPARRAY rows = format == RowFormat::Bgr ? &direct : rowBuffer;
         // A stdio source never suspends; no row means the decode cannot go on.
-        if (jpeg_read_scanlines(decompressor, rowBuffer, 1) != 1) return false;
-        ConvertRow(format, rowBuffer[0], width, target, stride);
+        if (jpeg_read_scanlines(decompressor, rows, 1) != 1) return false;
+        ConvertRow(format, rows[0], width, target, stride);
         target -= stride;
     }
     return true;
@@ -161,25 +191,23 @@ PackedDib *LoadJpeg(FILE *stream, int viewWidth, int viewHeight)
     unsigned denominator = ChooseScaleDenominator(decompressor.image_width, decompressor.image_height,
                                                   unsigned(viewWidth), unsigned(viewHeight));
     g_viewer.decodeDenominator = int(denominator);
-    // 6. Reduce only in the fit view; every other parameter stays as read.
+    // 6. Reduce only in the fit view; every other parameter that changes
+    // what is decoded stays as read.
     decompressor.scale_num = 1;
     decompressor.scale_denom = g_viewer.fitMode == 1 ? denominator : 1;
-    // 7. Refuse what cannot be converted or is too large, then start. (The
-    // output format is known once the library has worked out the output.)
-    jpeg_calc_output_dimensions(&decompressor);
-    if (!HasConvertibleOutput(&decompressor) || !IsWithinPixelLimit(&decompressor)) {
+    // 7. Refuse what cannot be shown or is too large, then start.
+    RowFormat format;
+    if (!PrepareOutput(&decompressor, &format) || !IsWithinPixelLimit(&decompressor)) {
         jpeg_destroy_decompress(&decompressor);
         return nullptr;
     }
     jpeg_start_decompress(&decompressor);
-    // 8. One row of samples from the library's image pool.
-    JSAMPARRAY rowBuffer = (*decompressor.mem->alloc_sarray)(
-        reinterpret_cast<j_common_ptr>(&decompressor), JPOOL_IMAGE,
-        decompressor.output_width * decompressor.output_components, 1);
+    // 8. A row buffer, where the samples need converting.
+    JSAMPARRAY rowBuffer = AllocateRowBuffer(&decompressor, format);
     // 9. The pixel block; a size that cannot be represented is a failure too.
     errors.pixels = AllocatePackedDib(LONG(decompressor.output_width), LONG(decompressor.output_height));
-    // 10-11. Every scanline converted straight into its stored row.
-    if (!errors.pixels || !ConvertRows(&decompressor, rowBuffer, errors.pixels)) {
+    // 10-11. Every scanline into its stored row.
+    if (!errors.pixels || !ReadRows(&decompressor, format, rowBuffer, errors.pixels)) {
         jpeg_destroy_decompress(&decompressor);
         free(errors.pixels);
         return nullptr;

@@ -45,6 +45,9 @@ void ConvertCmyk(const JSAMPLE *samples, size_t width, BYTE *row, bool inverted)
 void ConvertRow(RowFormat format, const JSAMPLE *samples, size_t width, BYTE *row, size_t stride)
 {
     switch (format) {
+    case RowFormat::Bgr:
+        if (samples != row) memcpy(row, samples, width * 3);
+        break;
     case RowFormat::Grey: ConvertGrey(samples, width, row); break;
     case RowFormat::Rgb: ConvertRgb(samples, width, row); break;
     case RowFormat::Cmyk: ConvertCmyk(samples, width, row, false); break;

@@ -10,6 +10,7 @@
 
 // How the library's samples for one pixel are laid out.
 enum class RowFormat {
+    Bgr,           // 3 samples already blue, green, red: kept as they are
     Grey,          // 1 sample: s becomes blue s, green s, red s
     Rgb,           // 3 samples: red, green, blue
     Cmyk,          // 4 samples of ink: 0 = none, 255 = full
@@ -17,5 +18,6 @@ enum class RowFormat {
 };
 
 // Reads exactly width samples-per-pixel of `samples` and writes width * 3
-// pixel bytes in blue-green-red order, then zero bytes up to `stride`.
+// pixel bytes in blue-green-red order, then zero bytes up to `stride`. For
+// Bgr, `samples` may be `row` itself (the library decoded into the row).
 void ConvertRow(RowFormat format, const JSAMPLE *samples, size_t width, BYTE *row, size_t stride);

@@ -1,0 +1,224 @@
+// The JPEG loader against the floor no viewer can beat, and against files
+// made to hurt it.
+//
+// Loader vs floor: LoadJpeg of a 6000x4000 photograph for an 800x575 fit view
+// (decoded at 1/4) and for the actual-size view, beside a bare library decode
+// of the same file at the same scale into a throw-away row. The difference is
+// the loader's own work: the pixel block, the row conversion, the markers.
+//
+// Hostile files: each file of the test catalogue, loaded in both views; the
+// counter peak_MB is the loader's peak resident memory above idle, measured
+// once per file in a forked child (about 0.8 MB of it is the child's own
+// copy-on-write pages, as a refused zero-byte file shows).
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <jpeglib.h>
+
+#include "app/viewer_state.h"
+#include "image/jpeg_loader.h"
+#include "tests/support/jpeg_writer.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr int PhotoWidth = 6000;
+constexpr int PhotoHeight = 4000;
+constexpr int FitViewWidth = 800;
+constexpr int FitViewHeight = 575;
+
+// The photograph, written once for all benchmarks of the run.
+const std::string &PhotoPath()
+{
+    static TempFolder folder;
+    static const std::string path = [] {
+        JpegOptions options;
+        options.quality = 90;
+        options.subsample420 = true;
+        folder.AddFile("photo.jpg", EncodeJpeg(MakePhotoPicture(PhotoWidth, PhotoHeight, 3, 42), options));
+        return folder.Join("photo.jpg");
+    }();
+    return path;
+}
+
+// The floor: open, decode every row at 1/denominator into one reused row,
+// close. No pixel block, no conversion.
+void DecodeOnly(const std::string &path, unsigned denominator)
+{
+    FILE *stream = OpenForReading(path);
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, stream);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = denominator;
+    jpeg_start_decompress(&cinfo);
+    JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                cinfo.output_width * cinfo.output_components, 1);
+    while (cinfo.output_scanline < cinfo.output_height) jpeg_read_scanlines(&cinfo, row, 1);
+    benchmark::DoNotOptimize(row[0][0]);
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    fclose(stream);
+}
+
+// One load as the reload makes it: open, LoadJpeg, close; the block freed.
+bool LoadOnce(const std::string &path, int fitMode, int viewWidth, int viewHeight)
+{
+    g_viewer.fitMode = fitMode;
+    FILE *stream = OpenForReading(path);
+    PackedDib *dib = LoadJpeg(stream, viewWidth, viewHeight);
+    fclose(stream);
+    benchmark::DoNotOptimize(dib);
+    bool shown = dib != nullptr;
+    free(dib);
+    return shown;
+}
+
+// A field of /proc/self/status in kB (VmRSS, VmHWM).
+long StatusKilobytes(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    size_t n = strlen(field);
+    while (std::getline(status, line))
+        if (line.compare(0, n, field) == 0 && line[n] == ':') return atol(line.c_str() + n + 1);
+    return -1;
+}
+
+// Peak resident memory of one load above the resident memory before it, in
+// MB: a child process resets its high-water mark, loads, and reports.
+double PeakMegabytesOfLoad(const std::string &path, int fitMode)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return -1;
+    pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        // Free heap pages inherited from the parent go back to the system,
+        // so that memory the load reuses counts as it would in a new process.
+        malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5";  // VmHWM := VmRSS
+        long idle = StatusKilobytes("VmRSS");
+        LoadOnce(path, fitMode, FitViewWidth, FitViewHeight);
+        long peak = StatusKilobytes("VmHWM");
+        double megabytes = (peak - idle) / 1024.0;
+        ssize_t written = write(pipeEnds[1], &megabytes, sizeof megabytes);
+        _exit(written == sizeof megabytes ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    double megabytes = -1;
+    if (read(pipeEnds[0], &megabytes, sizeof megabytes) != sizeof megabytes) megabytes = -1;
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return megabytes;
+}
+
+void BM_LoaderFit(benchmark::State &state)
+{
+    const std::string &path = PhotoPath();
+    for (auto _ : state) LoadOnce(path, 1, FitViewWidth, FitViewHeight);
+    state.counters["denominator"] = g_viewer.decodeDenominator;
+    state.counters["peak_MB"] = PeakMegabytesOfLoad(path, 1);
+}
+
+void BM_FloorFit(benchmark::State &state)
+{
+    const std::string &path = PhotoPath();
+    unsigned denominator = ChooseScaleDenominator(PhotoWidth, PhotoHeight, FitViewWidth, FitViewHeight);
+    for (auto _ : state) DecodeOnly(path, denominator);
+    state.counters["denominator"] = denominator;
+}
+
+void BM_LoaderActualSize(benchmark::State &state)
+{
+    const std::string &path = PhotoPath();
+    for (auto _ : state) LoadOnce(path, 0, FitViewWidth, FitViewHeight);
+    state.counters["peak_MB"] = PeakMegabytesOfLoad(path, 0);
+}
+
+void BM_FloorActualSize(benchmark::State &state)
+{
+    const std::string &path = PhotoPath();
+    for (auto _ : state) DecodeOnly(path, 1);
+}
+
+BENCHMARK(BM_FloorFit)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoaderFit)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FloorActualSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoaderActualSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// ---------------------------------------------------------------------------
+// Hostile files.
+
+struct HostileCase {
+    std::string path;
+    int fitMode;
+};
+
+// The library writes its warnings and errors to the standard error stream;
+// thousands of copies would bury the results, so they go nowhere meanwhile.
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(dup(STDERR_FILENO))
+    {
+        int null = open("/dev/null", O_WRONLY);
+        if (null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) close(null);
+    }
+    ~QuietStandardError()
+    {
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+
+private:
+    int saved_;
+};
+
+void BM_HostileFile(benchmark::State &state, HostileCase c)
+{
+    QuietStandardError quiet;
+    bool shown = false;
+    for (auto _ : state) shown = LoadOnce(c.path, c.fitMode, FitViewWidth, FitViewHeight);
+    state.counters["shown"] = shown;
+    state.counters["peak_MB"] = PeakMegabytesOfLoad(c.path, c.fitMode);
+}
+
+// Registered at start-up, one benchmark per file and view.
+const bool HostileRegistered = [] {
+    static TempFolder folder;
+    int index = 0;
+    for (const HostileFile &file : HostileJpegFiles()) {
+        std::string path = folder.Join("hostile" + std::to_string(index++) + ".jpg");
+        WriteBytes(path, file.bytes);
+        for (int fitMode : {1, 0}) {
+            std::string name = "BM_HostileFile/" + file.name + (fitMode ? "/fit" : "/actual");
+            std::replace(name.begin(), name.end(), ' ', '_');
+            benchmark::RegisterBenchmark(name.c_str(), BM_HostileFile, HostileCase{path, fitMode})
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(0.05);
+        }
+    }
+    return true;
+}();
+
+}  // namespace
