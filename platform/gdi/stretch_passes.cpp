@@ -1,22 +1,13 @@
 #include "platform/gdi/stretch_passes.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
+
+#include "platform/gdi/stretch_kernels.h"
 
 namespace gdi {
 
 namespace {
-
-// Intermediate samples carry 8 fraction bits (value x 256), so that the
-// second pass rounds only once more.
-constexpr int kInterShift = kWeightBits - 8;
-constexpr uint32_t kFinalShift = kWeightBits + 8;
-constexpr uint32_t kFinalHalf = 1u << (kFinalShift - 1);
-
-inline uint32_t PackPixel(uint32_t blue, uint32_t green, uint32_t red) {
-    return (red << 16) | (green << 8) | blue;
-}
 
 // Nearest pixels or exact copies: every destination pixel is one source pixel.
 void CopySingleTaps(const SourceImage &source, const AxisTaps &xTaps, const AxisTaps &yTaps,
@@ -27,44 +18,8 @@ void CopySingleTaps(const SourceImage &source, const AxisTaps &xTaps, const Axis
         uint32_t *to = target.Row(yTaps.destFirst + row) + xTaps.destFirst;
         for (int i = 0; i < xTaps.Count(); ++i) {
             const uint8_t *p = from + 3 * static_cast<size_t>(columns[i]);
-            to[i] = PackPixel(p[0], p[1], p[2]);
+            to[i] = (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
         }
-    }
-}
-
-// The weighted sum of `taps` consecutive source rows from `firstRow`, over the
-// bytes [byteBegin, byteBegin + count), into `inter` (value x 256).
-void BlendRows(const SourceImage &source, int firstRow, const uint16_t *weights, int taps,
-               size_t byteBegin, size_t count, uint32_t *sum, uint16_t *inter) {
-    const uint8_t *row = source.Row(firstRow) + byteBegin;
-    if (taps == 1) {
-        for (size_t j = 0; j < count; ++j) inter[j] = static_cast<uint16_t>(row[j] << 8);
-        return;
-    }
-    const uint32_t w0 = weights[0];
-    for (size_t j = 0; j < count; ++j) sum[j] = w0 * row[j];
-    for (int t = 1; t < taps; ++t) {
-        const uint8_t *next = source.Row(firstRow + t) + byteBegin;
-        const uint32_t w = weights[t];
-        for (size_t j = 0; j < count; ++j) sum[j] += w * next[j];
-    }
-    const uint32_t half = 1u << (kInterShift - 1);
-    for (size_t j = 0; j < count; ++j) inter[j] = static_cast<uint16_t>((sum[j] + half) >> kInterShift);
-}
-
-// One destination row from the intermediate row, whose first sample is
-// source column `columnBegin`.
-void BlendColumns(const uint16_t *inter, int columnBegin, const AxisTaps &xTaps, uint32_t *to) {
-    for (int i = 0; i < xTaps.Count(); ++i) {
-        const uint16_t *p = inter + 3 * static_cast<size_t>(xTaps.sourceFirst[i] - columnBegin);
-        const uint16_t *w = xTaps.Weights(i);
-        uint32_t blue = kFinalHalf, green = kFinalHalf, red = kFinalHalf;
-        for (int t = 0, taps = xTaps.Taps(i); t < taps; ++t, p += 3) {
-            blue += w[t] * uint32_t(p[0]);
-            green += w[t] * uint32_t(p[1]);
-            red += w[t] * uint32_t(p[2]);
-        }
-        to[i] = PackPixel(blue >> kFinalShift, green >> kFinalShift, red >> kFinalShift);
     }
 }
 
@@ -75,19 +30,31 @@ bool SameRowTaps(const AxisTaps &y, int a, int b) {
            std::equal(y.Weights(a), y.Weights(a) + y.Taps(a), y.Weights(b));
 }
 
+// The horizontal taps with their source pixels counted from `columnBegin`,
+// where the intermediate row starts.
+std::vector<int> RelativeColumns(const AxisTaps &xTaps, int columnBegin) {
+    std::vector<int> columns(xTaps.sourceFirst);
+    for (int &c : columns) c -= columnBegin;
+    return columns;
+}
+
 void BlendTwoPasses(const SourceImage &source, const AxisTaps &xTaps, const AxisTaps &yTaps,
                     const PixelTarget &target) {
     const int columnBegin = xTaps.SourceBegin();
     const size_t byteBegin = 3 * static_cast<size_t>(columnBegin);
     const size_t count = 3 * static_cast<size_t>(xTaps.SourceEnd() - columnBegin);
-    std::vector<uint32_t> sum(count);
-    std::vector<uint16_t> inter(count);
+    const std::vector<int> columns = RelativeColumns(xTaps, columnBegin);
+    std::vector<int16_t> inter(count + kInterPadding, 0);
+    std::vector<const uint8_t *> rows;
     for (int row = 0; row < yTaps.Count(); ++row) {
         if (row == 0 || !SameRowTaps(yTaps, row, row - 1)) {
-            BlendRows(source, yTaps.sourceFirst[row], yTaps.Weights(row), yTaps.Taps(row),
-                      byteBegin, count, sum.data(), inter.data());
+            rows.clear();
+            for (int t = 0; t < yTaps.Taps(row); ++t)
+                rows.push_back(source.Row(yTaps.sourceFirst[row] + t) + byteBegin);
+            BlendRows(rows.data(), yTaps.Weights(row), yTaps.Taps(row), count, inter.data());
         }
-        BlendColumns(inter.data(), columnBegin, xTaps,
+        BlendColumns(inter.data(), columns.data(), xTaps.weightBegin.data(),
+                     xTaps.weights.data(), xTaps.Count(),
                      target.Row(yTaps.destFirst + row) + xTaps.destFirst);
     }
 }
