@@ -26,6 +26,9 @@ struct HostTopLevel {
     // A thumb drag in progress on that bar, and where the thumb is.
     bool dragging[2] = {false, false};
     int dragPosition[2] = {0, 0};
+    // An arrow end held down: the GLib source that repeats its line request.
+    guint arrowRepeat[2] = {0, 0};
+    int arrowRequest[2] = {0, 0};
 };
 
 // A modal dialog built from a template: one widget per template control, in

@@ -1,8 +1,8 @@
 // GTK host: the two standard scroll bars of a top-level (used by window.cpp).
 // Implements: the bars' widgets and their look (ApplyScrollBarView); the
-//   user's actions become layer::OnScrollRequest: the arrow ends SB_LINE*, the
-//   trough SB_PAGE*, a thumb drag SB_THUMBTRACK while it moves and
-//   SB_THUMBPOSITION on release.
+//   user's actions become layer::OnScrollRequest: the arrow ends SB_LINE*
+//   (repeated while held, as on Windows), the trough SB_PAGE*, a thumb drag
+//   SB_THUMBTRACK while it moves and SB_THUMBPOSITION on release.
 // Does not implement: moving the bar for a line or page request (the
 //   application decides, and its next paint sets the position); the mouse
 //   wheel (over a Windows scroll bar it sends none of these requests).
@@ -14,6 +14,9 @@
 namespace {
 
 const char kBarKey[] = "kovlo-bar";
+// Windows' rhythm for a held arrow: a pause, then a steady repeat.
+const guint kArrowDelayMs = 300;
+const guint kArrowRepeatMs = 50;
 
 int BarOf(gpointer widget) { return GPOINTER_TO_INT(g_object_get_data(G_OBJECT(widget), kBarKey)); }
 
@@ -46,10 +49,83 @@ gboolean OnChangeValue(GtkRange *range, GtkScrollType scroll, gdouble value, gpo
     return TRUE;
 }
 
+void SendArrowRequest(HostTopLevel *topLevel, int bar)
+{
+    NoteDelivery();
+    layer::OnScrollRequest(topLevel->hwnd, bar, topLevel->arrowRequest[bar], 0);
+}
+
+void StopArrowRepeat(HostTopLevel *topLevel, int bar)
+{
+    if (topLevel->arrowRepeat[bar]) g_source_remove(topLevel->arrowRepeat[bar]);
+    topLevel->arrowRepeat[bar] = 0;
+}
+
+// A repeat finds its window by handle, so that a window destroyed meanwhile
+// is simply not found.
+struct ArrowTick {
+    HWND hwnd;
+    int bar;
+};
+
+gboolean RepeatArrow(gpointer data)
+{
+    auto *tick = static_cast<ArrowTick *>(data);
+    HostTopLevel *topLevel = FindTopLevel(tick->hwnd);
+    if (!topLevel) return G_SOURCE_REMOVE;
+    SendArrowRequest(topLevel, tick->bar);
+    return G_SOURCE_CONTINUE;
+}
+
+gboolean StartSteadyRepeat(gpointer data)
+{
+    auto *tick = static_cast<ArrowTick *>(data);
+    HostTopLevel *topLevel = FindTopLevel(tick->hwnd);
+    if (!topLevel) return G_SOURCE_REMOVE;
+    SendArrowRequest(topLevel, tick->bar);
+    topLevel->arrowRepeat[tick->bar] = g_timeout_add_full(
+        G_PRIORITY_DEFAULT, kArrowRepeatMs, RepeatArrow, new ArrowTick(*tick),
+        [](gpointer p) { delete static_cast<ArrowTick *>(p); });
+    return G_SOURCE_REMOVE;
+}
+
+// The arrow end under a press, from the pointer's place along the bar; GTK
+// keeps its arrow buttons' geometry to itself, and they are square.
+int ArrowEndUnder(GtkWidget *widget, const GdkEventButton *event, bool horizontal)
+{
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(widget), &originX, &originY);
+    GtkAllocation area;
+    gtk_widget_get_allocation(widget, &area);
+    double along = horizontal ? event->x_root - originX - area.x : event->y_root - originY - area.y;
+    return ArrowEndAt(int(along), horizontal ? area.width : area.height,
+                      horizontal ? area.height : area.width);
+}
+
+// GTK 3 turns an arrow press into a smooth glide of the value; Windows sends
+// one line request and repeats it while the arrow is held.
+gboolean OnButtonPressed(GtkWidget *widget, GdkEventButton *event, gpointer hwnd)
+{
+    HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
+    int bar = BarOf(widget);
+    if (!topLevel || event->button != GDK_BUTTON_PRIMARY) return FALSE;
+    int end = ArrowEndUnder(widget, event, bar == SB_HORZ);
+    if (end == 0) return FALSE;
+    if (event->type != GDK_BUTTON_PRESS) return TRUE;  // the press before it was the click
+    StopArrowRepeat(topLevel, bar);
+    topLevel->arrowRequest[bar] = end < 0 ? SB_LINEUP : SB_LINEDOWN;
+    SendArrowRequest(topLevel, bar);
+    topLevel->arrowRepeat[bar] = g_timeout_add_full(
+        G_PRIORITY_DEFAULT, kArrowDelayMs, StartSteadyRepeat, new ArrowTick{topLevel->hwnd, bar},
+        [](gpointer p) { delete static_cast<ArrowTick *>(p); });
+    return TRUE;
+}
+
 gboolean OnButtonReleased(GtkWidget *widget, GdkEventButton *, gpointer hwnd)
 {
     HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
     int bar = BarOf(widget);
+    if (topLevel) StopArrowRepeat(topLevel, bar);
     if (!topLevel || !topLevel->dragging[bar]) return FALSE;
     topLevel->dragging[bar] = false;
     NoteDelivery();
@@ -72,6 +148,7 @@ GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar)
     gtk_widget_set_vexpand(widget, !horizontal);
     g_object_set_data(G_OBJECT(widget), kBarKey, GINT_TO_POINTER(bar));
     g_signal_connect(widget, "change-value", G_CALLBACK(OnChangeValue), topLevel->hwnd);
+    g_signal_connect(widget, "button-press-event", G_CALLBACK(OnButtonPressed), topLevel->hwnd);
     g_signal_connect(widget, "button-release-event", G_CALLBACK(OnButtonReleased), topLevel->hwnd);
     g_signal_connect(widget, "scroll-event", G_CALLBACK(SwallowWheel), nullptr);
     topLevel->bars[bar] = widget;

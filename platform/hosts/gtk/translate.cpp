@@ -59,6 +59,14 @@ int ScrollRequestFromGtk(GtkScrollType scroll)
     }
 }
 
+int ArrowEndAt(int along, int length, int arrow)
+{
+    if (along < 0 || along >= length) return 0;
+    if (along < arrow) return -1;
+    if (along >= length - arrow) return 1;
+    return 0;
+}
+
 int ThumbLimit(const ScrollBarView &view)
 {
     int page = std::max(view.page, 1);

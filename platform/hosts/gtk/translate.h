@@ -18,6 +18,11 @@ UINT VirtualKeyFromKeyval(guint keyval);
 // GTK_SCROLL_NONE.
 int ScrollRequestFromGtk(GtkScrollType scroll);
 
+// Which arrow end of a scroll bar a press falls on, from its distance `along`
+// the bar of `length` pixels whose square arrow buttons are `arrow` pixels
+// long: -1 the start (left or top), +1 the end, 0 neither.
+int ArrowEndAt(int along, int length, int arrow);
+
 // A Windows scroll bar (nMin..nMax with a page of nPage positions, the thumb
 // reaching nMax - nPage + 1) as a GtkAdjustment (lower..upper with a page of
 // page_size, the value reaching upper - page_size). A bar without room gets

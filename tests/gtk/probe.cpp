@@ -1,0 +1,159 @@
+// kovlo-gtk-probe: the helper of the real-window checks (window_checks.sh).
+//
+//   folder DIR colours|scroll|empty   make a test folder of JPEG files
+//   pixel PNG X Y                     print the pixel's colour as RRGGBB
+//   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
+//                                     are within TOL of the colour per channel
+//   close-box WINDOW                  press the window's close box (the
+//                                     WM_DELETE_WINDOW message a window
+//                                     manager sends), for an X server without one
+//
+// Exit code 0 on success, 2 on a usage error or an unreadable file.
+#include <X11/Xlib.h>
+#include <cairo.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+#include "tests/support/jpeg_writer.h"
+
+namespace {
+
+RawPicture FlatPicture(int width, int height, uint8_t r, uint8_t g, uint8_t b)
+{
+    RawPicture picture = MakePicture(width, height, 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint8_t *p = picture.At(x, y);
+            p[0] = r, p[1] = g, p[2] = b;
+        }
+    }
+    return picture;
+}
+
+// Larger than the window both ways. Its left 60 columns carry full red and its
+// top 60 rows full green over a mid blue, so one page of scrolling (60
+// pixels) to the right or down takes that mark off the window's edge.
+RawPicture ScrollPicture()
+{
+    RawPicture picture = MakePicture(1600, 1200, 3);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            uint8_t *p = picture.At(x, y);
+            p[0] = x < 60 ? 255 : 0, p[1] = y < 60 ? 255 : 0, p[2] = 128;
+        }
+    }
+    return picture;
+}
+
+int MakeFolder(const std::string &dir, const std::string &kind)
+{
+    mkdir(dir.c_str(), 0755);
+    if (kind == "colours") {
+        // Name order is red, green, blue; 4:3 like the window's view.
+        WriteBytes(dir + "/a.jpg", EncodeJpeg(FlatPicture(800, 600, 255, 0, 0)));
+        WriteBytes(dir + "/b.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 255, 0)));
+        WriteBytes(dir + "/c.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
+    } else if (kind == "scroll") {
+        WriteBytes(dir + "/scroll.jpg", EncodeJpeg(ScrollPicture()));
+    } else if (kind != "empty") {
+        return 2;
+    }
+    return 0;
+}
+
+// An RGB24 or ARGB32 copy of the PNG file, or null.
+cairo_surface_t *LoadPng(const char *path)
+{
+    cairo_surface_t *surface = cairo_image_surface_create_from_png(path);
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) return surface;
+    cairo_surface_destroy(surface);
+    return nullptr;
+}
+
+uint32_t PixelAt(cairo_surface_t *surface, int x, int y)
+{
+    const unsigned char *row =
+        cairo_image_surface_get_data(surface) + size_t(y) * cairo_image_surface_get_stride(surface);
+    return reinterpret_cast<const uint32_t *>(row)[x] & 0xFFFFFF;
+}
+
+bool Inside(cairo_surface_t *surface, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < cairo_image_surface_get_width(surface) &&
+           y < cairo_image_surface_get_height(surface);
+}
+
+bool Near(uint32_t a, uint32_t b, int tolerance)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > tolerance) return false;
+    }
+    return true;
+}
+
+int PrintPixel(const char *path, int x, int y)
+{
+    cairo_surface_t *surface = LoadPng(path);
+    if (!surface || !Inside(surface, x, y)) return 2;
+    cairo_surface_flush(surface);
+    std::printf("%06X\n", PixelAt(surface, x, y));
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
+int CountPixels(const char *path, int left, int top, int width, int height, uint32_t colour,
+                int tolerance)
+{
+    cairo_surface_t *surface = LoadPng(path);
+    if (!surface) return 2;
+    cairo_surface_flush(surface);
+    long count = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            if (Inside(surface, x, y) && Near(PixelAt(surface, x, y), colour, tolerance)) ++count;
+        }
+    }
+    std::printf("%ld\n", count);
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
+int PressCloseBox(unsigned long window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) return 2;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return 0;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box ...\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "folder" && argc == 4) return MakeFolder(argv[2], argv[3]);
+    if (command == "pixel" && argc == 5) return PrintPixel(argv[2], atoi(argv[3]), atoi(argv[4]));
+    if (command == "count" && argc == 9) {
+        return CountPixels(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]),
+                           uint32_t(strtoul(argv[7], nullptr, 16)), atoi(argv[8]));
+    }
+    if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
+    return Usage();
+}

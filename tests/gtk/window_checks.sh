@@ -1,0 +1,231 @@
+#!/usr/bin/env bash
+# Real-window checks of the viewer on the GTK host. Run under an X server of
+# 1920x1080 without a window manager:
+#   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
+# CHECK is one of: start, closing, no_files, stepping, jump, slideshow, scroll.
+# The checks drive the viewer with xdotool and read screenshots of the root
+# window; every wait is for a condition, bounded by a timeout.
+set -euo pipefail
+
+check=$1 kovlo=$2 probe=$3
+work=$(mktemp -d)
+viewer_pid=
+cleanup() {
+    if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then kill "$viewer_pid"; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL ($check): $*" >&2; exit 1; }
+
+# The 800x600 window centred on 1920x1080, and its 800x575 view above the strip.
+win_x=560 win_y=240 view_h=575
+
+# Runs "$@" until it succeeds, for at most about ten seconds.
+wait_until() {
+    local what=$1; shift
+    for _ in $(seq 100); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+shoot() { import -window root "$work/shot.png"; }
+
+# True when the screen pixel at client (x, y) of the main window is within 40
+# per channel of RRGGBB.
+client_pixel_is() {
+    shoot
+    [ "$("$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) 1 1 "$3" 40)" = 1 ]
+}
+
+# How many pixels of a client rectangle are near a colour.
+client_count() {
+    shoot
+    "$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) "$3" "$4" "$5" "$6"
+}
+
+start_viewer() {
+    "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
+    viewer_pid=$!
+}
+
+# The id of the first visible window whose title matches the pattern.
+find_window() {
+    timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
+
+# Waits for the viewer to end and checks its exit code.
+expect_exit() {
+    local code=0
+    wait_until "the viewer to end" bash -c "! kill -0 $viewer_pid 2>/dev/null"
+    wait "$viewer_pid" || code=$?
+    viewer_pid=
+    [ "$code" = "$1" ] || fail "exit code $code, expected $1 ($(cat "$work/viewer.log"))"
+}
+
+press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
+
+fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$2"; }
+
+# A red, a green and a blue picture of 800x600: fitted into the 800x575 view
+# at 9583/10000 they are drawn 766x574 at (17, 0).
+open_colours() {
+    folder="$work/colours"
+    "$probe" folder "$folder" colours
+    start_viewer "$folder"
+    main=$(find_window "全3枚")
+    [ -n "$main" ] || fail "no main window"
+    wait_until "the first picture" client_pixel_is 400 287 FF0000
+}
+
+check_start() {
+    open_colours
+    title_is "$main" "$(fit_title 3 "$folder")" || fail "title '$(xdotool getwindowname "$main")'"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "$win_x,$win_y,800,600" ] || fail "window at $X,$Y size $WIDTH x $HEIGHT"
+    # The picture's corners inside, the margins beside it black.
+    client_pixel_is 20 3 FF0000 || fail "top-left of the picture"
+    client_pixel_is 779 570 FF0000 || fail "bottom-right of the picture"
+    client_pixel_is 8 300 000000 || fail "left margin"
+    client_pixel_is 791 300 000000 || fail "right margin"
+    # The strip: the green name line on the left, the white key hint on the right.
+    [ "$(client_count 0 $view_h 300 25 00FF00 60)" -gt 20 ] || fail "no green name line"
+    [ "$(client_count 400 $view_h 400 25 FFFFFF 40)" -gt 20 ] || fail "no white key hint"
+    [ "$(client_count 0 $view_h 800 25 FF0000 60)" = 0 ] || fail "picture in the strip"
+    shoot
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/start.png"
+    "$probe" close-box "$main"
+    expect_exit 0
+}
+
+# The close box, the X window destroyed from outside, and Esc all end with 0.
+check_closing() {
+    open_colours
+    "$probe" close-box "$main"
+    expect_exit 0
+    open_colours
+    xdotool windowclose "$main"
+    expect_exit 0
+    open_colours
+    press "$main" Escape
+    expect_exit 0
+}
+
+check_no_files() {
+    folder="$work/empty"
+    "$probe" folder "$folder" empty
+    start_viewer "$folder"
+    box=$(find_window "^Kovlo - ")
+    [ -n "$box" ] || fail "no message box"
+    title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
+    [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
+    shoot
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/no_files.png"
+    kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
+    press "$box" Return
+    expect_exit 1
+}
+
+check_stepping() {
+    open_colours
+    press "$main" space
+    wait_until "the second picture" client_pixel_is 400 287 00FF00
+    press "$main" space
+    wait_until "the third picture" client_pixel_is 400 287 0000FF
+    press "$main" space
+    wait_until "the wrap to the first" client_pixel_is 400 287 FF0000
+    press "$main" BackSpace
+    wait_until "the wrap back to the last" client_pixel_is 400 287 0000FF
+    press "$main" Escape
+    expect_exit 0
+}
+
+jump_dialog_centred() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2))
+    [ $((cx - 960)) -ge -1 ] && [ $((cx - 960)) -le 1 ] && [ $((cy - 540)) -ge -1 ] && [ $((cy - 540)) -le 1 ]
+}
+
+check_jump() {
+    open_colours
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    [ -n "$dialog" ] || fail "no jump dialog"
+    jump_dialog_centred "$dialog" || fail "jump dialog not centred on the viewer"
+    shoot
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/jump.png"
+    xdotool windowfocus --sync "$dialog" type 3
+    xdotool key Return
+    wait_until "the jump to the third picture" client_pixel_is 400 287 0000FF
+    # The entry takes three characters: "0021" is read as 2, not 21 (the last).
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    xdotool windowfocus --sync "$dialog" type 0021
+    xdotool key Return
+    wait_until "the jump to the second picture" client_pixel_is 400 287 00FF00
+    # Esc cancels, which shows the first picture.
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    press "$dialog" Escape
+    wait_until "the first picture after a cancel" client_pixel_is 400 287 FF0000
+    press "$main" Escape
+    expect_exit 0
+}
+
+check_slideshow() {
+    open_colours
+    press "$main" t
+    dialog=$(find_window "^Kovlo: 自動送り$")
+    [ -n "$dialog" ] || fail "no interval dialog"
+    shoot
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/interval.png"
+    xdotool windowfocus --sync "$dialog" type 1
+    xdotool key Return
+    running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
+    wait_until "the running-slideshow title" title_is "$main" "$running"
+    wait_until "a slideshow step" client_pixel_is 400 287 00FF00
+    wait_until "a second slideshow step" client_pixel_is 400 287 0000FF
+    press "$main" t
+    wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# One 1600x1200 picture at actual size: its left 60 columns red, its top 60
+# rows green, the rest mid blue. A page is 60 pixels, a line 10.
+check_scroll() {
+    folder="$work/scroll"
+    "$probe" folder "$folder" scroll
+    start_viewer "$folder"
+    main=$(find_window "全1枚")
+    [ -n "$main" ] || fail "no main window"
+    press "$main" shift
+    wait_until "the actual-size view" client_pixel_is 30 300 FF0080
+    [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
+    shoot
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/actual_size.png"
+    # A click in the horizontal trough pages right: the red columns leave.
+    xdotool mousemove $((win_x + 400)) $((win_y + 600 - 4)) click 1
+    wait_until "a page to the right" client_pixel_is 30 300 000080
+    # The left arrow end steps back one line: image column 55 is red again.
+    xdotool mousemove $((win_x + 3)) $((win_y + 600 - 4)) click 1
+    wait_until "a line to the left" client_pixel_is 5 300 FF0080
+    # The same down and up on the vertical bar, with the green rows.
+    xdotool mousemove $((win_x + 800 - 4)) $((win_y + 300)) click 1
+    wait_until "a page down" client_pixel_is 300 30 000080
+    xdotool mousemove $((win_x + 800 - 4)) $((win_y + 3)) click 1
+    wait_until "a line up" client_pixel_is 300 5 00FF80
+    [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "the name line moved"
+    press "$main" Escape
+    expect_exit 0
+}
+
+case "$check" in
+start | closing | no_files | stepping | jump | slideshow | scroll) "check_$check" ;;
+*) fail "unknown check" ;;
+esac
+echo "ok ($check)"
