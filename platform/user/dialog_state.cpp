@@ -67,11 +67,13 @@ bool HandleDialogKey(HWND target, UINT virtualKey)
 
 namespace layer {
 
+// A button press arrives through the queue, like the click that makes it, so
+// the dialog's loop sees the dialog end as soon as the command is handled.
 void OnDialogCommand(HWND dialog, int commandId)
 {
     DialogState *state = DialogOf(dialog);
     if (state == nullptr || state->ended) return;
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0),
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(commandId, 0),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, commandId)));
 }
 

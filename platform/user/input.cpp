@@ -18,8 +18,10 @@ void OnCloseRequested(HWND hwnd)
 {
     KovloWindow *window = FindWindowRecord(hwnd);
     if (window == nullptr || ModalDialogOf(hwnd) != nullptr) return;
-    if (window->kind == WindowKind::TopLevel || window->kind == WindowKind::Dialog)
-        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    if (window->kind == WindowKind::TopLevel) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    // A dialog's close box is a command; it goes through the queue for the
+    // dialog's loop to see (see OnDialogCommand).
+    if (window->kind == WindowKind::Dialog) PostMessageA(hwnd, WM_CLOSE, 0, 0);
 }
 
 }  // namespace layer

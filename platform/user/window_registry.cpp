@@ -54,6 +54,7 @@ void ReleaseRetiredWindows()
     for (auto &window : TheRegistry().retired) {
         if (window->surface != nullptr) cairo_surface_destroy(window->surface);
         if (window->invalid != nullptr) cairo_region_destroy(window->invalid);
+        if (window->paintRegion != nullptr) cairo_region_destroy(window->paintRegion);
     }
     TheRegistry().retired.clear();
 }

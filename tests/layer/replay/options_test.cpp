@@ -1,0 +1,63 @@
+// The replay driver's options.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tools/replay/options.h"
+
+namespace {
+
+struct Parsed {
+    bool ok;
+    ReplayOptions options;
+};
+
+Parsed Parse(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "kovlo-replay");
+    std::vector<char *> argv;
+    for (std::string &argument : arguments) argv.push_back(&argument[0]);
+    Parsed parsed;
+    std::string error;
+    parsed.ok = ParseReplayOptions(static_cast<int>(argv.size()), argv.data(), &parsed.options, &error);
+    EXPECT_EQ(error.empty(), parsed.ok);
+    return parsed;
+}
+
+TEST(ReplayOptionsTest, SizesAndViewerArguments)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        bool ok;
+        int screenWidth, screenHeight, clientWidth, clientHeight;
+        std::vector<std::string> viewer;
+    };
+    const Case cases[] = {
+        {{}, true, 1920, 1080, -1, -1, {}},
+        {{"--screen", "1366x768"}, true, 1366, 768, -1, -1, {}},
+        {{"--client", "0x0", "--", "/tmp/a"}, true, 1920, 1080, 0, 0, {"/tmp/a"}},
+        {{"--screen", "639x480", "--client", "784x561", "--", "a b", "c"}, true, 639, 480, 784,
+         561, {"a b", "c"}},
+        {{"/tmp/pictures"}, true, 1920, 1080, -1, -1, {"/tmp/pictures"}},
+        {{"--", "--screen"}, true, 1920, 1080, -1, -1, {"--screen"}},
+        {{"--screen"}, false, 0, 0, 0, 0, {}},
+        {{"--screen", "0x10"}, false, 0, 0, 0, 0, {}},
+        {{"--client", "10x-1"}, false, 0, 0, 0, 0, {}},
+        {{"--screen", "100x100x"}, false, 0, 0, 0, 0, {}},
+    };
+    for (const Case &c : cases) {
+        Parsed parsed = Parse(c.arguments);
+        std::string label = c.arguments.empty() ? "(none)" : c.arguments[0];
+        ASSERT_EQ(parsed.ok, c.ok) << label;
+        if (!c.ok) continue;
+        const headless::Config &config = parsed.options.config;
+        EXPECT_EQ(config.screenWidth, c.screenWidth) << label;
+        EXPECT_EQ(config.screenHeight, c.screenHeight) << label;
+        EXPECT_EQ(config.clientWidth, c.clientWidth) << label;
+        EXPECT_EQ(config.clientHeight, c.clientHeight) << label;
+        EXPECT_EQ(parsed.options.viewerArguments, c.viewer) << label;
+    }
+}
+
+}  // namespace
