@@ -2,7 +2,8 @@
 # Real-window checks of the viewer on the GTK host. Run under an X server of
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
-# CHECK is one of: start, closing, no_files, stepping, jump, slideshow, scroll.
+# CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
+# scroll.
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout.
 set -euo pipefail
@@ -167,11 +168,17 @@ check_jump() {
     xdotool windowfocus --sync "$dialog" type 0021
     xdotool key Return
     wait_until "the jump to the second picture" client_pixel_is 400 287 00FF00
-    # Esc cancels, which shows the first picture.
+    # Esc cancels, which shows the first picture; so does the close box.
     press "$main" j
     dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
     press "$dialog" Escape
-    wait_until "the first picture after a cancel" client_pixel_is 400 287 FF0000
+    wait_until "the first picture after Esc" client_pixel_is 400 287 FF0000
+    press "$main" space
+    wait_until "the second picture" client_pixel_is 400 287 00FF00
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    "$probe" close-box "$dialog"
+    wait_until "the first picture after the close box" client_pixel_is 400 287 FF0000
     press "$main" Escape
     expect_exit 0
 }
@@ -191,6 +198,21 @@ check_slideshow() {
     wait_until "a second slideshow step" client_pixel_is 400 287 0000FF
     press "$main" t
     wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# The window made 600x400 from outside: the view becomes 600x375 and the red
+# picture is fitted again at 6250/10000, 500x375 at (50, 0), with the strip
+# along the new bottom edge.
+check_resize() {
+    open_colours
+    xdotool windowsize "$main" 600 400
+    wait_until "the picture fitted to the new size" client_pixel_is 53 200 FF0000
+    client_pixel_is 46 200 000000 || fail "left margin after the resize"
+    client_pixel_is 553 200 000000 || fail "right margin after the resize"
+    [ "$(client_count 0 375 300 25 00FF00 60)" -gt 20 ] || fail "no green name line at the new bottom"
+    [ "$(client_count 0 375 600 25 FF0000 60)" = 0 ] || fail "picture in the strip"
     press "$main" Escape
     expect_exit 0
 }
@@ -225,7 +247,7 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | jump | slideshow | scroll) "check_$check" ;;
+start | closing | no_files | stepping | jump | slideshow | resize | scroll) "check_$check" ;;
 *) fail "unknown check" ;;
 esac
 echo "ok ($check)"
