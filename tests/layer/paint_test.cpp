@@ -199,3 +199,55 @@ TEST_F(PaintTest, TheLastPaintsTextsAreKept)
 }
 
 }  // namespace
+
+namespace {
+
+LRESULT CALLBACK RecordPaintArea(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT) return DefWindowProcA(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    Log().push_back(Received{hwnd, WM_PAINT, 0, MAKELPARAM(paint.rcPaint.right, paint.rcPaint.bottom),
+                             paint.rcPaint.left, paint.rcPaint.top});
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
+class ResizePaintTest : public LayerTest {};
+
+// A class that redraws on resizing repaints everything; another repaints only
+// what the new size uncovers.
+TEST_F(ResizePaintTest, ResizingRepaintsWhatTheClassStyleAsksFor)
+{
+    struct Case {
+        const char *className;
+        UINT style;
+    };
+    // Each window grows from 200 x 100 to 250 x 130.
+    const Case cases[] = {{"RedrawAll", CS_HREDRAW | CS_VREDRAW}, {"RedrawNew", 0}};
+    for (const Case &c : cases) {
+        WNDCLASSA wc{};
+        wc.style = c.style;
+        wc.lpfnWndProc = RecordPaintArea;
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = c.className;
+        RegisterClassA(&wc);
+        HWND hwnd = CreateWindowExA(0, c.className, "", WS_OVERLAPPEDWINDOW, 0, 0, 216, 139,
+                                    nullptr, nullptr, nullptr, nullptr);
+        ShowWindow(hwnd, SW_SHOW);
+        Settle();
+        FillClient(hwnd, 0xFF0000);
+        layer::OnClientResized(hwnd, 250, 130);
+        headless::PumpUntilIdle();
+        ASSERT_EQ(Log().size(), 1u) << c.className;
+        // The bounds of both kinds reach the new corner; only the redraw class
+        // erases the old area too.
+        EXPECT_EQ(Log()[0].lParam, MAKELPARAM(250, 130)) << c.className;
+        uint32_t oldArea = PixelAt(hwnd, 10, 10);
+        EXPECT_EQ(oldArea, c.style != 0 ? 0x000000u : 0xFF0000u) << c.className;
+        EXPECT_EQ(PixelAt(hwnd, 240, 120), 0x000000u) << c.className;  // uncovered: erased
+        DestroyWindow(hwnd);
+    }
+}
+
+}  // namespace
