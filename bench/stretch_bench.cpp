@@ -97,3 +97,31 @@ BENCHMARK(FitPaint)
 BENCHMARK(ActualSizePaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The status strip's two texts, as one paint draws them.
+void StatusTexts(benchmark::State &state) {
+    cairo_surface_t *surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kViewWidth, kViewHeight + 25);
+    RECT client{0, 0, kViewWidth, kViewHeight + 25};
+    // " 終了:Esc  原寸:Shift  回転:←→  戻る:BackSp  進む:Space " in code page 932.
+    const char hint[] = " \x8f\x49\x97\xb9:Esc  \x8c\xb4\x90\x6f:Shift  \x89\xf1\x93\x5d:\x81\xa9\x81\xa8"
+                        "  \x96\xdf\x82\xe9:BackSp  \x90\x69\x82\xde:Space ";
+    for (auto _ : state) {
+        HDC dc = OpenSurfaceDC(surface, client);
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, 0);
+        SetTextColor(dc, RGB(255, 255, 255));
+        DrawTextA(dc, hint, -1, &client, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+        SetTextColor(dc, RGB(0, 255, 0));
+        DrawTextA(dc, " IMG_0001.JPG (1/250) 19% ", -1, &client,
+                  DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+        CloseSurfaceDC(dc);
+        TakeDrawnTexts();
+    }
+    cairo_surface_destroy(surface);
+}
+BENCHMARK(StatusTexts)->Unit(benchmark::kMillisecond);
+
+}  // namespace
