@@ -54,7 +54,7 @@ TEST(SteppingTest, SpaceAndBackSpaceWrapAround)
         ASSERT_EQ(c.keys.size(), shows.size());
         for (size_t i = 0; i < shows.size(); ++i) {
             EXPECT_EQ(c.currents[i], shows[i].Int("current")) << c.count << " step " << i;
-            char line[32];
+            char line[64];
             std::snprintf(line, sizeof line, " p%02d.jpg (%d/%d) ", c.currents[i] + 1,
                           c.currents[i] + 1, c.count);
             EXPECT_EQ(line, shows[i].texts.at(1).text.substr(0, std::string(line).size()));

@@ -204,3 +204,28 @@ TEST(ReloadTest, MinimisedClientAreaStillDecodesAtFullSize)
 }
 
 }  // namespace
+
+namespace {
+
+// Japanese folder and file names travel as code page 932 through the title,
+// the status line and the path the reload opens, 0x5C second bytes included.
+TEST(TitleTest, JapaneseFolderAndFileNames)
+{
+    PhotoFolder root;
+    const std::string folder = u8"写真表";   // ends in 表: 0x95 0x5C
+    const std::string name = u8"ソフト.jpg";  // ソ: 0x83 0x5C
+    root.AddFolder(folder);
+    root.AddPhoto(folder + "/" + name, 100, 100);
+    ReplaySetup setup = root.Setup();
+    setup.arguments = {root.Join(folder)};
+    ReplayRun run = RunReplay(setup, "show");
+    ASSERT_EQ(1u, run.shows.size()) << run.errors;
+    const Snapshot &s = run.shows[0];
+    EXPECT_EQ(root.Join(folder), s.Get("folder"));
+    EXPECT_EQ(u8" 全1枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● " + root.Join(folder),
+              s.Get("title"));
+    EXPECT_EQ("100 100", s.Get("image"));
+    EXPECT_EQ(" " + name + " (1/1) 575% ", s.texts.at(1).text);
+}
+
+}  // namespace
