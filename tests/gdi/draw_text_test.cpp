@@ -146,20 +146,22 @@ TEST(TextLog, RecordsEveryCallInOrderAsUtf8) {
 // font (with fontconfig's fallback), and each draws something of its own.
 TEST(TextGlyphs, KatakanaArrowsAndKanjiHaveGlyphs) {
     const char *samples[] = {"ﾌｨｯﾄ", "←→", "終了原寸回転戻る進む開けません", "BackSp"};
-    for (const char *utf8 : samples) {
-        cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
-        cairo_t *cr = cairo_create(surface);
-        PangoLayout *layout = pango_cairo_create_layout(cr);
-        gdi::ApplyTextRendering(pango_layout_get_context(layout));
-        PangoFontDescription *font = pango_font_description_from_string(gdi::UserInterfaceFont());
-        pango_layout_set_font_description(layout, font);
-        pango_layout_set_text(layout, utf8, -1);
-        EXPECT_EQ(pango_layout_get_unknown_glyphs_count(layout), 0) << utf8;
-        pango_font_description_free(font);
-        g_object_unref(layout);
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
+    // The default, and a desktop font that needs fontconfig's fallback.
+    for (const char *fontName : {gdi::UserInterfaceFont(), "Sans 10"})
+        for (const char *utf8 : samples) {
+            cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
+            cairo_t *cr = cairo_create(surface);
+            PangoLayout *layout = pango_cairo_create_layout(cr);
+            gdi::ApplyTextRendering(pango_layout_get_context(layout));
+            PangoFontDescription *font = pango_font_description_from_string(fontName);
+            pango_layout_set_font_description(layout, font);
+            pango_layout_set_text(layout, utf8, -1);
+            EXPECT_EQ(pango_layout_get_unknown_glyphs_count(layout), 0) << fontName << ": " << utf8;
+            pango_font_description_free(font);
+            g_object_unref(layout);
+            cairo_destroy(cr);
+            cairo_surface_destroy(surface);
+        }
     // "ﾌ" and "ｨ" drawn alone differ.
     Canvas first(40, 30, kBackground), second(40, 30, kBackground);
     Draw(first, "\xcc", RECT{0, 0, 40, 30}, kNameLine, RGB(255, 255, 255));
