@@ -91,8 +91,8 @@ void WriteHalfTurn(const PackedDib *from, PackedDib *to)
     for (LONG r = 0; r < height; ++r) {
         const BYTE *source = RowAt(from, stride, height - 1 - r) + size_t(width - 1) * BytesPerPixel;
         BYTE *target = RowAt(to, stride, r);
-        for (LONG c = 0; c < width; ++c) CopyPixel(target + size_t(c) * BytesPerPixel, source - size_t(c) * BytesPerPixel);
-        ClearPadding(target, width, stride);
+        for (LONG c = 0; c < width; ++c, target += BytesPerPixel, source -= BytesPerPixel) CopyPixel(target, source);
+        ClearPadding(RowAt(to, stride, r), width, stride);
     }
 }
 
@@ -122,13 +122,13 @@ void WriteQuarterTurnTile(const PackedDib *from, PackedDib *to, const QuarterTur
     size_t newStride = PackedDibStride(to->header.biWidth);
     LONG rEnd = r0 + TileSide < to->header.biHeight ? r0 + TileSide : to->header.biHeight;
     LONG cEnd = c0 + TileSide < to->header.biWidth ? c0 + TileSide : to->header.biWidth;
+    // Along a new row the source walks down or up one old row per pixel.
+    ptrdiff_t sourceStep = map.rowStep * ptrdiff_t(oldStride);
     for (LONG r = r0; r < rEnd; ++r) {
-        BYTE *target = RowAt(to, newStride, r);
-        size_t sourceColumn = size_t(map.colBase + map.colStep * r) * BytesPerPixel;
-        for (LONG c = c0; c < cEnd; ++c) {
-            const BYTE *sourceRow = RowAt(from, oldStride, map.rowBase + map.rowStep * c);
-            CopyPixel(target + size_t(c) * BytesPerPixel, sourceRow + sourceColumn);
-        }
+        BYTE *target = RowAt(to, newStride, r) + size_t(c0) * BytesPerPixel;
+        const BYTE *source = RowAt(from, oldStride, map.rowBase + map.rowStep * c0) +
+                             size_t(map.colBase + map.colStep * r) * BytesPerPixel;
+        for (LONG c = c0; c < cEnd; ++c, target += BytesPerPixel, source += sourceStep) CopyPixel(target, source);
     }
 }
 
