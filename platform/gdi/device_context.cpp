@@ -9,6 +9,9 @@
 
 namespace {
 
+// What the colour setters return for a handle that is not an open context.
+constexpr COLORREF kInvalidColor = 0xFFFFFFFF;  // CLR_INVALID
+
 std::unordered_set<KovloDeviceContext *> &OpenContexts() {
     static std::unordered_set<KovloDeviceContext *> contexts;
     return contexts;
@@ -55,7 +58,6 @@ int SetBkMode(HDC dc, int mode) {
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-    const COLORREF kInvalidColor = 0xFFFFFFFF;  // CLR_INVALID
     KovloDeviceContext *live = gdi::LiveContext(dc);
     if (!live) return kInvalidColor;
     COLORREF previous = live->bkColor;
@@ -64,7 +66,6 @@ COLORREF SetBkColor(HDC dc, COLORREF color) {
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-    const COLORREF kInvalidColor = 0xFFFFFFFF;  // CLR_INVALID
     KovloDeviceContext *live = gdi::LiveContext(dc);
     if (!live) return kInvalidColor;
     COLORREF previous = live->textColor;
