@@ -36,7 +36,7 @@ static int PrependComponent(char *tail, const char *name)
 int ToLongPath(const char *fullPath, char *output, int size)
 {
     char walk[MAX_PATH], tail[MAX_PATH] = "", name[MAX_PATH], result[2 * MAX_PATH];
-    if (strlen(fullPath) >= sizeof walk) return 0;
+    if (!fullPath || !output || strlen(fullPath) >= sizeof walk) return 0;
     strcpy(walk, fullPath);
     if (!LookUpName(walk, name)) return 0;
     while (walk[0]) {
