@@ -233,6 +233,31 @@ TEST_F(LoadJpegTest, FilesThatAreNotPicturesGiveNoneAndKeepTheReduction)
     }
 }
 
+// The library's message for a failure or the first warning goes to the
+// standard error stream as one line; nothing else is written there.
+TEST_F(LoadJpegTest, PassesTheLibraryMessageToStandardErrorAsOneLine)
+{
+    std::vector<uint8_t> good = EncodeJpeg(MakeCornerPicture(16, 16));
+    struct Case {
+        const char *what;
+        std::vector<uint8_t> bytes;
+        const char *message;  // "" = nothing
+        bool shown;
+    };
+    const Case cases[] = {
+        {"text", {'h', 'e', 'l', 'l', 'o'}, "Not a JPEG file: starts with 0x68 0x65\n", false},
+        {"zero bytes", {}, "Empty input file\n", false},
+        {"cut mid-scan", Truncated(good, MiddleOfFirstScan(good)), "Premature end of JPEG file\n", true},
+        {"whole file", good, "", true},
+    };
+    for (const Case &c : cases) {
+        testing::internal::CaptureStderr();
+        DibPtr dib = LoadBytes(c.bytes, 800, 575);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message) << c.what;
+        EXPECT_EQ(bool(dib), c.shown) << c.what;
+    }
+}
+
 TEST_F(LoadJpegTest, FileCutInTheMiddleOfItsScanGivesTheFullSize)
 {
     JpegOptions options;
