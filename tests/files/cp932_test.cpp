@@ -12,6 +12,12 @@ struct RoundTrip {
     std::string utf8;
 };
 
+// Printed by its description (the default would dump the record's raw bytes).
+void PrintTo(const RoundTrip &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
 class Cp932RoundTrip : public testing::TestWithParam<RoundTrip> {};
 
 TEST_P(Cp932RoundTrip, ConvertsBothWays)
