@@ -77,7 +77,7 @@ std::vector<Case> WellFormedCases()
         cases.push_back({"orientation after other tags, unsorted",
                          Standard(big, 3).Entry(0x010F, 2, 4, 0).Entry(0x0110, 2, 4, 0).Entry(0x0112, 3, 1, 3).U32(0).bytes, 3});
         cases.push_back({"entries end exactly at the end, no next-directory link",
-                         Standard(big, 1).Entry(0x0112, 3, 1, 8).Pad(32).bytes, 8});
+                         Standard(big, 2).Entry(0x010F, 2, 4, 0).Entry(0x0112, 3, 1, 8).bytes, 8});
         cases.push_back({"TIFF header at offset 15",
                          Payload(big).Signature().Raw({1, 2, 3, 4, 5, 6, 7, 8, 9}).TiffHeader().U32(8).U16(1)
                              .Entry(0x0112, 3, 1, 6).bytes, 6});
@@ -123,7 +123,7 @@ std::vector<Case> MalformedCases()
         for (uint32_t offset : {0xFFFFFFF8u, 0xFFFFFFF9u, 0xFFFFFFFAu, 0xFFFFFFFEu, 0xFFFFFFFFu, 0x80000000u})
             cases.push_back({"IFD0 offset near 2^32", Payload(big).Signature().TiffHeader().U32(offset).U16(1)
                                  .Entry(0x0112, 3, 1, 6).U32(0).bytes, 0});
-        Bytes oneShort = Standard(big, 1).Entry(0x0112, 3, 1, 6).Pad(32).bytes;
+        Bytes oneShort = Standard(big, 2).Entry(0x010F, 2, 4, 0).Entry(0x0112, 3, 1, 6).bytes;
         oneShort.pop_back();
         cases.push_back({"entries run one byte past the data", oneShort, 0});
         cases.push_back({"two entries declared, one present",
