@@ -67,6 +67,9 @@ bool IsDotOrDotDot(const char *name)
 bool ListMatches(const std::string &realFolder, const std::string &last,
                  std::vector<FoundEntry> *found)
 {
+    // A plain name may also be the entry's own bytes: a name with no code
+    // page 932 form that reached the application as UTF-8 (an argument).
+    const bool plainName = !HasWildcard(last);
     FolderKey key;
     DIR *dir = opendir(realFolder.c_str());
     if (!dir) return false;
@@ -77,7 +80,8 @@ bool ListMatches(const std::string &realFolder, const std::string &last,
     while (const dirent *entry = readdir(dir)) {
         if (IsDotOrDotDot(entry->d_name)) continue;
         std::string name = AppNameOf(key, realFolder, entry->d_name);
-        if (name.size() >= MAX_PATH || !MatchWildcard(last, name)) continue;
+        bool admitted = MatchWildcard(last, name) || (plainName && last == entry->d_name);
+        if (name.size() >= MAX_PATH || !admitted) continue;
         found->push_back({name, AttributesOf(dirfd(dir), entry)});
     }
     closedir(dir);

@@ -62,7 +62,7 @@ std::string EntryIgnoringCase(const std::string &realFolder, const std::string &
 
 // The file-system name of one application component inside `realFolder`:
 // the stand-in's entry, else the plain conversion when such an entry exists,
-// else an entry that differs in letter case only.
+// else the bytes themselves, else an entry that differs in letter case only.
 std::string RealComponent(const std::string &realFolder, const std::string &component)
 {
     if (component == "." || component == "..") return component;
@@ -71,6 +71,9 @@ std::string RealComponent(const std::string &realFolder, const std::string &comp
                            ? RealNameOf(key, component)
                            : Cp932ToUtf8(component);
     if (Exists(Join(realFolder, name)) || HasWildcard(component)) return name;
+    // A name with no code page 932 form that reached the application as its
+    // raw UTF-8 bytes (a command-line argument) is taken as it stands.
+    if (Exists(Join(realFolder, component))) return component;
     std::string other = EntryIgnoringCase(realFolder, component);
     return other.empty() ? name : other;
 }

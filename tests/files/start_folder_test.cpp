@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include "app/viewer_state.h"
 #include "files/start_folder.h"
@@ -136,6 +137,17 @@ TEST_F(StartFolderTest, FolderWithoutACodePage932FormIsShownByItsStandIn)
     EXPECT_EQ(shown.substr(0, folder.path().size()), folder.path());
     EXPECT_NE(GetFileAttributesA(shown.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_EQ(Resolve(shown), shown);  // the stand-in resolves back to the same folder
+}
+
+TEST_F(StartFolderTest, ArgumentInRawUtf8GivesTheStandInFolder)
+{
+    // An argument with no code page 932 form reaches the program as its
+    // UTF-8 bytes; the folder shown is then the one the listing would name.
+    std::string shown = Resolve(folder.Join("caf\xC3\xA9"));
+    EXPECT_NE(shown, folder.Join("caf\xC3\xA9"));  // not the raw bytes: the stand-in
+    std::vector<std::string> listed = SearchNames(folder.path() + "/caf*");
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(shown, folder.path() + "/" + listed[0].substr(0, listed[0].size() - 1));
 }
 
 }  // namespace
