@@ -82,6 +82,18 @@ void BM_ReloadAndPaintFit(benchmark::State &state)
     state.counters["denominator"] = g_viewer.decodeDenominator;
 }
 
+// The paint alone, of the picture the last reload left: what the reload above
+// adds to the decode.
+void BM_PaintAloneFit(benchmark::State &state)
+{
+    ViewerFixture &viewer = Viewer();
+    ReloadCurrentImage(viewer.hwnd);
+    for (auto _ : state) {
+        InvalidateRect(viewer.hwnd, NULL, TRUE);
+        UpdateWindow(viewer.hwnd);
+    }
+}
+
 void BM_LoaderAloneFit(benchmark::State &state)
 {
     ViewerFixture &viewer = Viewer();
@@ -96,6 +108,8 @@ void BM_LoaderAloneFit(benchmark::State &state)
 }
 
 BENCHMARK(BM_ReloadAndPaintFit)->Unit(benchmark::kMillisecond)->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PaintAloneFit)->Unit(benchmark::kMillisecond)->Repetitions(7)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_LoaderAloneFit)->Unit(benchmark::kMillisecond)->Repetitions(7)
     ->ReportAggregatesOnly(true);
