@@ -10,19 +10,10 @@
 
 namespace {
 
-void AddNumberedPhotos(const PhotoFolder &photos, int count)
-{
-    for (int i = 1; i <= count; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "p%02d.jpg", i);
-        photos.AddPhoto(name, 16, 12);
-    }
-}
-
 TEST(SlideshowTest, FiveSecondsStepsOnTheClockUntilStopped)
 {
     PhotoFolder photos;
-    AddNumberedPhotos(photos, 3);
+    photos.AddNumbered(3);
     ReplaySession session(photos.Setup());
     session.Send("key T");
     session.Send("dialog 5");
@@ -80,7 +71,7 @@ TEST(SlideshowTest, NoIntervalStartsNothing)
 TEST(SlideshowTest, ThreeDigitIntervalAndFourthCharacterRefused)
 {
     PhotoFolder photos;
-    AddNumberedPhotos(photos, 2);
+    photos.AddNumbered(2);
     ReplayRun run = RunReplay(photos.Setup(),
                               Lines({"key T", "dialog 9995", "dialog-ok", "show",
                                      "advance 998999", "show", "advance 1", "show"}));
@@ -110,7 +101,7 @@ TEST(JumpTest, EnteredNumberPicksThePicture)
         {{"dialog 12", "dialog 3", "dialog 4", "dialog-ok"}, 123, 11},  // typed apart
     };
     PhotoFolder photos;
-    AddNumberedPhotos(photos, 12);
+    photos.AddNumbered(12);
     for (const Case &c : cases) {
         std::string script = "key Space\nkey Space\nkey Space\nkey J\n";
         for (const std::string &line : c.dialog)
@@ -126,7 +117,7 @@ TEST(JumpTest, EnteredNumberPicksThePicture)
 TEST(JumpTest, SlideshowStepsWhileTheDialogIsOpen)
 {
     PhotoFolder photos;
-    AddNumberedPhotos(photos, 12);
+    photos.AddNumbered(12);
     ReplaySession session(photos.Setup());
     for (const char *line : {"key T", "dialog 5", "dialog-ok", "key J", "advance 5000"})
         session.Send(line);

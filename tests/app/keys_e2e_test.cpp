@@ -11,16 +11,6 @@
 
 namespace {
 
-// A folder of `count` small pictures named p01.jpg, p02.jpg, ...
-void AddNumberedPhotos(const PhotoFolder &photos, int count)
-{
-    for (int i = 1; i <= count; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "p%02d.jpg", i);
-        photos.AddPhoto(name, 16, 12);
-    }
-}
-
 // Runs `keys` one by one and returns the snapshot after each.
 std::vector<Snapshot> ShowAfterEach(const PhotoFolder &photos, const std::vector<std::string> &keys)
 {
@@ -49,7 +39,7 @@ TEST(SteppingTest, SpaceAndBackSpaceWrapAround)
     };
     for (const Case &c : cases) {
         PhotoFolder photos;
-        AddNumberedPhotos(photos, c.count);
+        photos.AddNumbered(c.count);
         std::vector<Snapshot> shows = ShowAfterEach(photos, c.keys);
         ASSERT_EQ(c.keys.size(), shows.size());
         for (size_t i = 0; i < shows.size(); ++i) {
@@ -79,7 +69,7 @@ TEST(SteppingTest, WhatEachStepResets)
     };
     for (const Case &c : cases) {
         PhotoFolder photos;
-        AddNumberedPhotos(photos, c.count);
+        photos.AddNumbered(c.count);
         std::string script;
         for (const std::string &line : c.script)
             script += line + "\n";

@@ -12,6 +12,15 @@ void PhotoFolder::AddPhoto(const std::string &name, int width, int height) const
     folder_.AddFile(name, EncodeJpeg(MakeCornerPicture(width, height)));
 }
 
+void PhotoFolder::AddNumbered(int count) const
+{
+    for (int i = 1; i <= count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "p%02d.jpg", i);
+        AddPhoto(name, 16, 12);
+    }
+}
+
 void PhotoFolder::AddBytes(const std::string &name, const std::string &bytes) const
 {
     folder_.AddFile(name, std::vector<uint8_t>(bytes.begin(), bytes.end()));

@@ -17,6 +17,8 @@ public:
     // A picture with red, green, blue and white quadrants (top-left first).
     void AddPhoto(const std::string &name, int width, int height) const;
     void AddBytes(const std::string &name, const std::string &bytes) const;
+    // `count` small pictures named p01.jpg, p02.jpg, ...
+    void AddNumbered(int count) const;
     void Remove(const std::string &name) const;
     void AddFolder(const std::string &name) const { folder_.AddFolder(name); }
     const std::string &Path() const { return folder_.path(); }
