@@ -27,6 +27,12 @@ std::vector<uint8_t> PixelBytes(const PackedDib *dib);
 // A new picture whose pixel (x, y from the top) is paint(x, y).
 DibPtr MakeDib(int width, int height, Bgr (*paint)(int x, int y));
 
+// Leaves a freed block of `bytes` bytes filled with 0xEE. The heap hands
+// its most recently freed block of a size to the next request of that size,
+// so the block under test starts with bytes that are not zero. (Small blocks
+// are not covered by the heap's own fill.)
+void PoisonNextAllocation(size_t bytes);
+
 // Writes the bytes to a temporary file and runs LoadJpeg on it with the
 // viewer state as the caller left it.
 DibPtr LoadBytes(const std::vector<uint8_t> &jpeg, int viewWidth, int viewHeight);

@@ -153,6 +153,7 @@ TEST(RotateQuarterTurns, WritesZeroPaddingWhateverTheInputPaddingHeld)
     for (int turns : {1, 2, 3}) {
         DibPtr dib = MakeDib(5, 3, Distinct);  // stride 16: one padding byte a row
         for (int r = 0; r < 3; ++r) PackedDibPixels(dib.get())[16 * r + 15] = 0xEE;
+        PoisonNextAllocation(turns == 2 ? 40 + 16 * 3 : 40 + 12 * 5);
         DibPtr turned(RotateQuarterTurns(dib.release(), turns));
         ASSERT_TRUE(turned);
         size_t stride = PackedDibStride(turned->header.biWidth);
