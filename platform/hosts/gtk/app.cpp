@@ -81,12 +81,15 @@ void AdoptInterfaceFont()
     g_free(name);
 }
 
+// GTK gives a hidden widget no size, so the bar measured is a shown one.
 int MeasureScrollBarThickness()
 {
     GtkWidget *bar = gtk_scrollbar_new(GTK_ORIENTATION_VERTICAL, nullptr);
     g_object_ref_sink(bar);
+    gtk_widget_show(bar);
     int minimum = 0, natural = 0;
     gtk_widget_get_preferred_width(bar, &minimum, &natural);
+    gtk_widget_destroy(bar);
     g_object_unref(bar);
     return natural > 0 ? natural : 1;
 }
