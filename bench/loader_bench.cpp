@@ -8,15 +8,14 @@
 //
 // Hostile files: each file of the test catalogue, loaded in both views; the
 // counter peak_MB is the loader's peak resident memory above idle, measured
-// once per file in a forked child (about 0.8 MB of it is the child's own
-// copy-on-write pages, as a refused zero-byte file shows).
+// once per file and view in a new process of this program.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <malloc.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,32 +101,52 @@ long StatusKilobytes(const char *field)
     return -1;
 }
 
-// Peak resident memory of one load above the resident memory before it, in
-// MB: a child process resets its high-water mark, loads, and reports.
+// The environment variable that turns a run of this program into one
+// measured load: "<fitMode>:<path>".
+constexpr const char *PeakRequest = "KOVLO_LOADER_PEAK";
+
+// In the measuring process: the high-water mark is reset to the resident
+// memory at idle, one load runs, and the rise in MB goes to the standard
+// output. The process ends before the benchmarks start.
+const bool IsMeasuringProcess = [] {
+    const char *request = getenv(PeakRequest);
+    if (!request) return false;
+    int fitMode = request[0] == '1';
+    std::ofstream("/proc/self/clear_refs") << "5";  // VmHWM := VmRSS
+    long idle = StatusKilobytes("VmRSS");
+    LoadOnce(request + 2, fitMode, FitViewWidth, FitViewHeight);
+    long peak = StatusKilobytes("VmHWM");
+    printf("%.3f\n", (peak - idle) / 1024.0);
+    fflush(stdout);
+    _exit(0);
+    return true;
+}();
+
+// Peak resident memory of one load above the process's idle memory, in MB,
+// measured in a new process of this program (spawned, not forked, so that
+// the benchmarks' own pages stay out of it and out of copy-on-write).
 double PeakMegabytesOfLoad(const std::string &path, int fitMode)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return -1;
-    pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        // Free heap pages inherited from the parent go back to the system,
-        // so that memory the load reuses counts as it would in a new process.
-        malloc_trim(0);
-        std::ofstream("/proc/self/clear_refs") << "5";  // VmHWM := VmRSS
-        long idle = StatusKilobytes("VmRSS");
-        LoadOnce(path, fitMode, FitViewWidth, FitViewHeight);
-        long peak = StatusKilobytes("VmHWM");
-        double megabytes = (peak - idle) / 1024.0;
-        ssize_t written = write(pipeEnds[1], &megabytes, sizeof megabytes);
-        _exit(written == sizeof megabytes ? 0 : 1);
-    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string request = std::string(PeakRequest) + "=" + (fitMode ? "1:" : "0:") + path;
+    char program[] = "/proc/self/exe";
+    char *argv[] = {program, nullptr};
+    char *envp[] = {request.data(), nullptr};
+    pid_t child;
+    int failed = posix_spawn(&child, program, &actions, nullptr, argv, envp);
+    posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
-    double megabytes = -1;
-    if (read(pipeEnds[0], &megabytes, sizeof megabytes) != sizeof megabytes) megabytes = -1;
+    char text[64] = {};
+    ssize_t got = failed ? -1 : read(pipeEnds[0], text, sizeof text - 1);
     close(pipeEnds[0]);
-    waitpid(child, nullptr, 0);
-    return megabytes;
+    if (!failed) waitpid(child, nullptr, 0);
+    return got > 0 ? atof(text) : -1;
 }
 
 void BM_LoaderFit(benchmark::State &state)
