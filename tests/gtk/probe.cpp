@@ -7,8 +7,11 @@
 //   close-box WINDOW                  press the window's close box (the
 //                                     WM_DELETE_WINDOW message a window
 //                                     manager sends), for an X server without one
+//   frame WINDOW                      print the outer rectangle, the window
+//                                     manager's frame included, as X Y W H
 //
 // Exit code 0 on success, 2 on a usage error or an unreadable file.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cairo.h>
 
@@ -137,9 +140,41 @@ int PressCloseBox(unsigned long window)
     return 0;
 }
 
+// The frame's thickness as the window manager states it; none without one.
+void FrameExtents(Display *display, Window window, long extents[4])
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    Atom property = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+    if (XGetWindowProperty(display, window, property, 0, 4, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success && data && count == 4) {
+        for (int i = 0; i < 4; ++i) extents[i] = reinterpret_cast<long *>(data)[i];
+    }
+    if (data) XFree(data);
+}
+
+int PrintFrame(unsigned long window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) return 2;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) return 2;
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    long extents[4] = {0, 0, 0, 0};  // left, right, top, bottom
+    FrameExtents(display, window, extents);
+    std::printf("%ld %ld %ld %ld\n", x - extents[0], y - extents[2],
+                attributes.width + extents[0] + extents[1], attributes.height + extents[2] + extents[3]);
+    XCloseDisplay(display);
+    return 0;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box|frame ...\n");
     return 2;
 }
 
@@ -155,5 +190,6 @@ int main(int argc, char **argv)
                            uint32_t(strtoul(argv[7], nullptr, 16)), atoi(argv[8]));
     }
     if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
+    if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
     return Usage();
 }

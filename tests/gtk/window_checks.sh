@@ -3,16 +3,17 @@
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
 # CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
-# scroll.
+# scroll, framed (the only one with a window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout.
 set -euo pipefail
 
 check=$1 kovlo=$2 probe=$3
 work=$(mktemp -d)
-viewer_pid=
+viewer_pid= wm_pid=
 cleanup() {
     if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then kill "$viewer_pid"; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -217,6 +218,34 @@ check_resize() {
     expect_exit 0
 }
 
+frame_is() { [ "$("$probe" frame "$1")" = "$2" ]; }
+
+# The window's frame has its centre within a pixel of the screen's.
+frame_centred_on_screen() {
+    local x y w h
+    read -r x y w h <<<"$("$probe" frame "$1")"
+    [ $((x + w / 2 - 960)) -ge -1 ] && [ $((x + w / 2 - 960)) -le 1 ] &&
+        [ $((y + h / 2 - 540)) -ge -1 ] && [ $((y + h / 2 - 540)) -le 1 ]
+}
+
+# Under a window manager (openbox, where installed) the window's outer
+# rectangle, frame included, is still 800x600 centred on the screen, and the
+# jump dialog is centred on it. Exit code 77 (skipped) without one.
+check_framed() {
+    command -v openbox >/dev/null || { echo "skipped: no openbox"; exit 77; }
+    openbox >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    open_colours
+    wait_until "the framed window at 560,240 800x600" frame_is "$main" "560 240 800 600"
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    [ -n "$dialog" ] || fail "no jump dialog"
+    wait_until "the framed dialog centred on the window" frame_centred_on_screen "$dialog"
+    press "$dialog" Escape
+    press "$main" Escape
+    expect_exit 0
+}
+
 # One 1600x1200 picture at actual size: its left 60 columns red, its top 60
 # rows green, the rest mid blue. A page is 60 pixels, a line 10.
 check_scroll() {
@@ -247,7 +276,8 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | jump | slideshow | resize | scroll) "check_$check" ;;
+start | closing | no_files | stepping | jump | slideshow | resize | scroll | framed)
+    "check_$check" ;;
 *) fail "unknown check" ;;
 esac
 echo "ok ($check)"

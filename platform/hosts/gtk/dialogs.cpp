@@ -84,19 +84,28 @@ GtkWidget *LayOutControls(HostDialog *dialog, DialogBaseUnits base)
     return fixed;
 }
 
-// Centred on the owner's outer rectangle, frame included.
-void CentreOnOwner(GtkWindow *window, HWND owner, RECT size)
+// Centred on the owner's outer rectangle, both frames included; before the
+// window manager has framed the dialog, its frame is taken to be the owner's.
+void CentreOnOwner(GtkWindow *window, HWND owner, int outerWidth, int outerHeight)
 {
     RECT ownerRect;
     if (!owner || !GetWindowRect(owner, &ownerRect)) {
         gtk_window_set_position(window, GTK_WIN_POS_CENTER);
         return;
     }
-    const RECT &insets = host::FrameInsets();
-    int width = size.right + insets.left + insets.right;
-    int height = size.bottom + insets.top + insets.bottom;
-    gtk_window_move(window, ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2,
-                    ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2);
+    gtk_window_move(window, ownerRect.left + (ownerRect.right - ownerRect.left - outerWidth) / 2,
+                    ownerRect.top + (ownerRect.bottom - ownerRect.top - outerHeight) / 2);
+}
+
+// The window manager has framed the dialog: centre it again by its own frame.
+gboolean OnDialogProperty(GtkWidget *window, GdkEventProperty *event, gpointer dialogHwnd)
+{
+    HostDialog *dialog = FindDialog(static_cast<HWND>(dialogHwnd));
+    if (!dialog || event->atom != gdk_atom_intern_static_string("_NET_FRAME_EXTENTS")) return FALSE;
+    GdkRectangle frame;
+    gdk_window_get_frame_extents(gtk_widget_get_window(window), &frame);
+    CentreOnOwner(GTK_WINDOW(window), dialog->owner, frame.width, frame.height);
+    return FALSE;
 }
 
 GtkWidget *CreateModalWindow(const DialogTemplate &t, HWND owner)
@@ -132,6 +141,7 @@ void host::CreateDialogWindow(HWND dialogHwnd, HWND owner, const DialogTemplate 
 {
     auto dialog = std::make_unique<HostDialog>();
     dialog->hwnd = dialogHwnd;
+    dialog->owner = owner;
     dialog->dialogTemplate = &t;
     dialog->window = CreateModalWindow(t, owner);
     DialogBaseUnits base = MeasureBaseUnits(dialog->window, t);
@@ -140,7 +150,13 @@ void host::CreateDialogWindow(HWND dialogHwnd, HWND owner, const DialogTemplate 
     ApplyDialogFont(dialog->window, t);
     g_signal_connect(dialog->window, "key-press-event", G_CALLBACK(OnDialogKey), dialogHwnd);
     g_signal_connect(dialog->window, "delete-event", G_CALLBACK(OnDialogDelete), dialogHwnd);
-    CentreOnOwner(GTK_WINDOW(dialog->window), owner, DialogUnitsToPixels(0, 0, t.width, t.height, base));
+    RECT size = DialogUnitsToPixels(0, 0, t.width, t.height, base);
+    const RECT &insets = host::FrameInsets();
+    CentreOnOwner(GTK_WINDOW(dialog->window), owner, size.right + insets.left + insets.right,
+                  size.bottom + insets.top + insets.bottom);
+    gtk_widget_add_events(dialog->window, GDK_PROPERTY_CHANGE_MASK);
+    g_signal_connect(dialog->window, "property-notify-event", G_CALLBACK(OnDialogProperty),
+                     dialogHwnd);
     gtk_widget_show_all(dialog->window);
     GtkHost().dialogs.push_back(std::move(dialog));
 }

@@ -35,6 +35,7 @@ struct HostTopLevel {
 // template order.
 struct HostDialog {
     HWND hwnd = nullptr;
+    HWND owner = nullptr;
     const DialogTemplate *dialogTemplate = nullptr;
     GtkWidget *window = nullptr;
     std::vector<GtkWidget *> controls;
