@@ -113,7 +113,7 @@ QuarterTurnMap MapFor(bool counterClockwise, LONG oldWidth, LONG oldHeight)
 
 // The new picture is H wide and W high. It is written in square tiles so
 // that the column walk through the old block stays within the cache.
-constexpr LONG TileSide = 32;
+constexpr LONG TileSide = 64;
 
 void WriteQuarterTurnTile(const PackedDib *from, PackedDib *to, const QuarterTurnMap &map, LONG r0,
                           LONG c0)
