@@ -73,6 +73,9 @@ void ReadHeader(j_decompress_ptr decompressor, FILE *stream, jpeg_progress_mgr *
     jpeg_read_header(decompressor, TRUE);
 }
 
+// The picture's own size counts, not the reduced one: a progressive file
+// keeps coefficients for the whole picture whatever the reduction, and a
+// small file that declares gigapixels is no photograph.
 bool IsWithinPixelLimit(j_decompress_ptr decompressor)
 {
     uint64_t pixels = uint64_t(decompressor->image_width) * decompressor->image_height;
