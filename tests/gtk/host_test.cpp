@@ -260,6 +260,24 @@ TEST_F(GtkHostTest, TheCloseBoxAsksTheWindowProcedure)
     EXPECT_EQ(FindTopLevel(hwnd_), nullptr);
 }
 
+gboolean PressCloseBox(gpointer window)
+{
+    gtk_window_close(GTK_WINDOW(window));
+    return G_SOURCE_REMOVE;
+}
+
+TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForTheLayer)
+{
+    Settle();
+    const int64_t wakeAt = host::NowMs() + 30;
+    host::WaitForEvents(wakeAt);
+    EXPECT_GE(host::NowMs(), wakeAt);
+    // No deadline: only the user's action ends the wait.
+    g_idle_add(PressCloseBox, TopLevel()->window);
+    host::WaitForEvents(-1);
+    EXPECT_EQ(LoggedOf(WM_CLOSE).size(), 1u);
+}
+
 // ---------------------------------------------------------------------------
 // Dialogs, with the program's own templates.
 

@@ -3,6 +3,8 @@
 //   main loop, with a real GLib timeout for the layer's next timer, such as
 //   the slideshow's).
 // Does not implement: timers of its own; the layer decides when each is due.
+#include <algorithm>
+
 #include "platform/hosts/gtk/gtk_state.h"
 
 namespace {
@@ -26,7 +28,8 @@ void host::WaitForEvents(int64_t wakeAtMs)
     if (wakeAtMs >= 0) {
         int64_t delay = wakeAtMs - NowMs();
         if (delay <= 0) return;
-        timeout = g_timeout_add(guint(delay), MarkDeadlineReached, &reached);
+        timeout = g_timeout_add(guint(std::min<int64_t>(delay, G_MAXINT)), MarkDeadlineReached,
+                                &reached);
     }
     // GTK's own work (drawing, layout) also wakes the loop; keep waiting until
     // something reached the layer or the deadline came.
