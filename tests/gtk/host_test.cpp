@@ -84,6 +84,7 @@ protected:
         windowClass.lpfnWndProc = LoggingWndProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
         windowClass.lpszClassName = "GtkHostTest";
         RegisterClassA(&windowClass);
     }
@@ -250,6 +251,13 @@ TEST_F(GtkHostTest, TroughPagesThumbDragsAndArrowPressesBecomeWindowsRequests)
         EXPECT_EQ(HIWORD(requests[i].wParam), expected[i].second) << i;
     }
     EXPECT_TRUE(LoggedOf(WM_VSCROLL).empty());
+}
+
+TEST_F(GtkHostTest, TheClientAreaShowsTheTextCursor)
+{
+    GdkCursor *cursor = gdk_window_get_cursor(gtk_widget_get_window(TopLevel()->client));
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(gdk_cursor_get_cursor_type(cursor), GDK_XTERM);
 }
 
 TEST_F(GtkHostTest, TheCloseBoxAsksTheWindowProcedure)

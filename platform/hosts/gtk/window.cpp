@@ -100,12 +100,16 @@ void host::ShowTopLevel(HWND hwnd, int showCommand)
     switch (showCommand) {
     case SW_HIDE: gtk_widget_hide(topLevel->window); return;
     case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE: gtk_window_iconify(window); break;
+    case SW_MINIMIZE:
+        // Shown, but not presented: presenting would lift it out of the task bar.
+        gtk_window_iconify(window);
+        gtk_widget_show(topLevel->window);
+        return;
     case SW_SHOWMAXIMIZED: gtk_window_maximize(window); break;
     case SW_RESTORE: gtk_window_deiconify(window); gtk_window_unmaximize(window); break;
     default: break;
     }
-    gtk_window_present(window);
+    gtk_window_present(window);  // shown and given the keyboard, as Windows activates it
 }
 
 void host::SetTitle(HWND hwnd, const std::string &utf8)
