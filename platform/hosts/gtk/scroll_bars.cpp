@@ -68,6 +68,17 @@ struct ArrowTick {
     int bar;
 };
 
+void FreeArrowTick(gpointer tick) { delete static_cast<ArrowTick *>(tick); }
+
+// Schedules `step` for the held arrow of that bar, then sends one request; the
+// request goes last, since the window procedure may do anything, even destroy
+// the window.
+void RepeatLater(HostTopLevel *topLevel, int bar, guint delayMs, GSourceFunc step)
+{
+    topLevel->arrowRepeat[bar] = g_timeout_add_full(
+        G_PRIORITY_DEFAULT, delayMs, step, new ArrowTick{topLevel->hwnd, bar}, FreeArrowTick);
+}
+
 gboolean RepeatArrow(gpointer data)
 {
     auto *tick = static_cast<ArrowTick *>(data);
@@ -77,15 +88,14 @@ gboolean RepeatArrow(gpointer data)
     return G_SOURCE_CONTINUE;
 }
 
+// After the first pause, the steady repeat takes over.
 gboolean StartSteadyRepeat(gpointer data)
 {
     auto *tick = static_cast<ArrowTick *>(data);
     HostTopLevel *topLevel = FindTopLevel(tick->hwnd);
     if (!topLevel) return G_SOURCE_REMOVE;
+    RepeatLater(topLevel, tick->bar, kArrowRepeatMs, RepeatArrow);
     SendArrowRequest(topLevel, tick->bar);
-    topLevel->arrowRepeat[tick->bar] = g_timeout_add_full(
-        G_PRIORITY_DEFAULT, kArrowRepeatMs, RepeatArrow, new ArrowTick(*tick),
-        [](gpointer p) { delete static_cast<ArrowTick *>(p); });
     return G_SOURCE_REMOVE;
 }
 
@@ -114,10 +124,8 @@ gboolean OnButtonPressed(GtkWidget *widget, GdkEventButton *event, gpointer hwnd
     if (event->type != GDK_BUTTON_PRESS) return TRUE;  // the press before it was the click
     StopArrowRepeat(topLevel, bar);
     topLevel->arrowRequest[bar] = end < 0 ? SB_LINEUP : SB_LINEDOWN;
+    RepeatLater(topLevel, bar, kArrowDelayMs, StartSteadyRepeat);
     SendArrowRequest(topLevel, bar);
-    topLevel->arrowRepeat[bar] = g_timeout_add_full(
-        G_PRIORITY_DEFAULT, kArrowDelayMs, StartSteadyRepeat, new ArrowTick{topLevel->hwnd, bar},
-        [](gpointer p) { delete static_cast<ArrowTick *>(p); });
     return TRUE;
 }
 
