@@ -30,10 +30,15 @@
 
 #include "app/viewer_state.h"
 #include "image/jpeg_loader.h"
+#include "platform/user/heap_policy.h"
 #include "tests/support/jpeg_writer.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
+
+// The viewer's process keeps picture blocks in its heap (set at start-up);
+// the loads measured here run under the same policy.
+const bool HeapPolicySet = (KeepPictureBlocksInHeap(), true);
 
 constexpr int PhotoWidth = 6000;
 constexpr int PhotoHeight = 4000;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/text/cp932.h"
+#include "platform/user/heap_policy.h"
 #include "platform/user/window_record.h"
 
 namespace {
@@ -38,6 +39,7 @@ std::string RebuildCommandLine(int argc, char **argv)
 
 extern "C" void InitPlatform(int *argc, char ***argv)
 {
+    KeepPictureBlocksInHeap();
     host::Init(argc, argv);
     CommandLine() = RebuildCommandLine(*argc, *argv);
 }
