@@ -71,6 +71,27 @@ void Settle()
     }
 }
 
+// A key press as the X server would deliver it to a window: GTK's key
+// bindings look keys up by their hardware code.
+void SendKey(GdkWindow *window, guint keyval, GdkModifierType state)
+{
+    GdkKeymapKey *keys = nullptr;
+    gint count = 0;
+    gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()),
+                                      keyval, &keys, &count);
+    GdkEvent *event = gdk_event_new(GDK_KEY_PRESS);
+    event->key.window = GDK_WINDOW(g_object_ref(window));
+    event->key.keyval = keyval;
+    event->key.state = state;
+    event->key.hardware_keycode = count > 0 ? keys[0].keycode : 0;
+    event->key.group = count > 0 ? keys[0].group : 0;
+    gdk_event_set_device(event, gdk_seat_get_keyboard(
+                                    gdk_display_get_default_seat(gdk_display_get_default())));
+    gtk_main_do_event(event);
+    gdk_event_free(event);
+    g_free(keys);
+}
+
 class GtkHostTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -109,24 +130,9 @@ protected:
 
     HostTopLevel *TopLevel() const { return FindTopLevel(hwnd_); }
 
-    // A key press as the X server would deliver it to the window.
     void PressKey(guint keyval, GdkModifierType state)
     {
-        GdkKeymapKey *keys = nullptr;
-        gint count = 0;
-        gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()),
-                                          keyval, &keys, &count);
-        GdkEvent *event = gdk_event_new(GDK_KEY_PRESS);
-        event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(TopLevel()->window)));
-        event->key.keyval = keyval;
-        event->key.state = state;
-        event->key.hardware_keycode = count > 0 ? keys[0].keycode : 0;
-        event->key.group = count > 0 ? keys[0].group : 0;
-        gdk_event_set_device(event, gdk_seat_get_keyboard(
-                                        gdk_display_get_default_seat(gdk_display_get_default())));
-        gtk_main_do_event(event);
-        gdk_event_free(event);
-        g_free(keys);
+        SendKey(gtk_widget_get_window(TopLevel()->window), keyval, state);
     }
 
     HWND hwnd_ = nullptr;
@@ -444,18 +450,82 @@ TEST_F(GtkHostTest, TheJumpDialogShowsItsLabelTakesThreeCharactersAndEnterPresse
     EXPECT_EQ(run.texts[1], "12枚目中");
 }
 
+void PressDialogKey(HWND dialog, guint keyval)
+{
+    SendKey(gtk_widget_get_window(FindDialog(dialog)->window), keyval, GdkModifierType(0));
+}
+
+// Keys move the focus only in the window that has the keyboard.
+void PresentAndWait(GtkWindow *window)
+{
+    gtk_window_present(window);
+    PumpUntil([window] { return gtk_window_has_toplevel_focus(window) == TRUE; });
+}
+
+// The template index of the dialog's focused control, -1 for none.
+int FocusedControl(HWND dialog)
+{
+    HostDialog *shown = FindDialog(dialog);
+    GtkWidget *focus = gtk_window_get_focus(GTK_WINDOW(shown->window));
+    for (size_t i = 0; i < shown->controls.size(); ++i) {
+        if (shown->controls[i] == focus) return int(i);
+    }
+    return -1;
+}
+
+TEST_F(GtkHostTest, FocusStartsInTheEntryAndTabFollowsTheTemplatesOrder)
+{
+    static std::vector<int> visited;
+    visited.clear();
+    DialogRun run;
+    run.act = [](HWND dialog) {
+        PresentAndWait(GTK_WINDOW(FindDialog(dialog)->window));
+        visited.push_back(FocusedControl(dialog));
+        for (int i = 0; i < 3; ++i) {
+            PressDialogKey(dialog, GDK_KEY_Tab);
+            visited.push_back(FocusedControl(dialog));
+        }
+        gtk_button_clicked(GTK_BUTTON(ControlOf(dialog, IDCANCEL)));
+    };
+    RunDialog(hwnd_, "MYEXT2", &run);
+    // Entry (2), OK (4), Cancel (5), and round to the entry; the statics never.
+    EXPECT_EQ(visited, (std::vector<int>{2, 4, 5, 2}));
+}
+
+TEST_F(GtkHostTest, TabFollowsTheTemplateEvenAgainstThePositions)
+{
+    // Three tab stops whose order down the dialog is the first, the third,
+    // the second; a static among them takes no focus.
+    const DialogControlTemplate controls[] = {
+        {"EDIT", "", 10, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 5, 30, 12},
+        {"BUTTON", "", 11, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 35, 40, 12},
+        {"STATIC", "", -1, WS_CHILD | WS_VISIBLE, 50, 20, 40, 12},
+        {"BUTTON", "", 12, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 20, 40, 12},
+    };
+    const DialogTemplate t = {"TABTEST", "", 0, 0, 0, 100, 50, 12, "IPAPGothic", controls, 4};
+    static int unknownDialog;  // a handle the layer does not know
+    HWND handle = reinterpret_cast<HWND>(&unknownDialog);
+    host::CreateDialogWindow(handle, hwnd_, t);
+    HostDialog *dialog = FindDialog(handle);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_mapped(dialog->window) == TRUE; }));
+    PresentAndWait(GTK_WINDOW(dialog->window));
+    gtk_widget_grab_focus(dialog->controls[0]);
+    std::vector<int> visited = {FocusedControl(handle)};
+    for (int i = 0; i < 3; ++i) {
+        PressDialogKey(handle, GDK_KEY_Tab);
+        visited.push_back(FocusedControl(handle));
+    }
+    host::DestroyDialogWindow(handle);
+    EXPECT_EQ(visited, (std::vector<int>{0, 1, 3, 0}));
+}
+
 TEST_F(GtkHostTest, EscAndTheCloseBoxCancelTheDialog)
 {
     const std::function<void(HWND)> ways[] = {
         [](HWND dialog) {
             Type(dialog, "7");
-            GdkEvent *event = gdk_event_new(GDK_KEY_PRESS);
-            event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(FindDialog(dialog)->window)));
-            event->key.keyval = GDK_KEY_Escape;
-            gdk_event_set_device(event, gdk_seat_get_keyboard(
-                                            gdk_display_get_default_seat(gdk_display_get_default())));
-            gtk_main_do_event(event);
-            gdk_event_free(event);
+            PressDialogKey(dialog, GDK_KEY_Escape);
         },
         [](HWND dialog) {
             Type(dialog, "7");

@@ -6,9 +6,10 @@
 //   give IDCANCEL; buttons give their ids; the entry reports each change of
 //   its text. The message box is a modal GtkMessageDialog with an OK button,
 //   the caption as title and the information icon for MB_ICONINFORMATION.
+//   Tab follows the template's order of WS_TABSTOP controls.
 // Does not implement: a loop of its own for dialogs (the layer's nested loop
-//   runs them), the small icon sent with WM_SETICON, Tab in template order
-//   (GTK's focus chain follows the positions).
+//   runs them), the small icon sent with WM_SETICON, arrow keys moving within
+//   a group.
 #include <algorithm>
 
 #include "platform/hosts/gtk/dialog_layout.h"
@@ -65,6 +66,22 @@ void ConnectControl(GtkWidget *widget, const DialogControlTemplate &control, HWN
     }
 }
 
+// Tab visits the controls with WS_TABSTOP in template order, as on Windows,
+// not in GTK's order of positions; statics take no focus at all.
+void SetTabOrder(GtkWidget *fixed, const HostDialog &dialog)
+{
+    GList *chain = nullptr;
+    for (size_t i = 0; i < dialog.controls.size(); ++i) {
+        if (dialog.dialogTemplate->controls[i].style & WS_TABSTOP) {
+            chain = g_list_append(chain, dialog.controls[i]);
+        }
+    }
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_container_set_focus_chain(GTK_CONTAINER(fixed), chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    g_list_free(chain);
+}
+
 // Controls at their dialog-unit boxes, inside a fixed area of the template's size.
 GtkWidget *LayOutControls(HostDialog *dialog, DialogBaseUnits base)
 {
@@ -81,6 +98,7 @@ GtkWidget *LayOutControls(HostDialog *dialog, DialogBaseUnits base)
         ConnectControl(widget, control, dialog->hwnd, GTK_WINDOW(dialog->window));
         dialog->controls.push_back(widget);
     }
+    SetTabOrder(fixed, *dialog);
     return fixed;
 }
 
