@@ -1,0 +1,163 @@
+// The GTK host's top-level window on a display: GDK key events reach the
+// window procedure as WM_KEYDOWN, scroll bars mirror the layer's records and
+// turn GTK's requests into WM_HSCROLL, the client area follows the bars, the
+// close box asks the window procedure, and waiting ends as it should.
+#include "tests/gtk/host_fixture.h"
+
+namespace {
+
+TEST_F(GtkHostTest, KeyPressesArriveAsVirtualKeysAndAltKeysDoNot)
+{
+    struct KeyCase {
+        guint keyval;
+        GdkModifierType state;
+        int expected;  // -1: no WM_KEYDOWN
+    };
+    const KeyCase cases[] = {
+        {GDK_KEY_j, GdkModifierType(0), 'J'},
+        {GDK_KEY_J, GDK_SHIFT_MASK, 'J'},
+        {GDK_KEY_space, GdkModifierType(0), VK_SPACE},
+        {GDK_KEY_Shift_R, GdkModifierType(0), VK_SHIFT},
+        {GDK_KEY_BackSpace, GdkModifierType(0), VK_BACK},
+        // The key of '1', shifted: Windows names the key, not the character.
+        {GDK_KEY_exclam, GDK_SHIFT_MASK, '1'},
+        {GDK_KEY_j, GDK_MOD1_MASK, -1},
+    };
+    for (const KeyCase &c : cases) {
+        SCOPED_TRACE(gdk_keyval_name(c.keyval));
+        g_logged.clear();
+        PressKey(c.keyval, c.state);
+        Settle();
+        std::vector<Logged> keys = LoggedOf(WM_KEYDOWN);
+        if (c.expected < 0) {
+            EXPECT_TRUE(keys.empty());
+        } else {
+            ASSERT_EQ(keys.size(), 1u);
+            EXPECT_EQ(keys[0].wParam, WPARAM(c.expected));
+        }
+    }
+}
+
+TEST_F(GtkHostTest, ShownBarsTakeTheirThicknessFromTheClientAreaWithoutASecondSizeMessage)
+{
+    const int thickness = host::ScrollBarThickness();
+    ShowScrollBar(hwnd_, SB_BOTH, TRUE);
+    bool shrunk = PumpUntil([&] {
+        return gtk_widget_get_allocated_width(TopLevel()->client) == 800 - thickness;
+    });
+    ASSERT_TRUE(shrunk) << gtk_widget_get_allocated_width(TopLevel()->client) << " wide, bars of "
+                        << thickness;
+    Settle();
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    EXPECT_EQ(client.right, 800 - thickness);
+    EXPECT_EQ(client.bottom, 600 - thickness);
+    EXPECT_EQ(gtk_widget_get_allocated_height(TopLevel()->client), 600 - thickness);
+    // The layer's own WM_SIZE only: the host saw nothing new to report.
+    EXPECT_EQ(LoggedOf(WM_SIZE).size(), 1u);
+    EXPECT_TRUE(gtk_widget_get_visible(TopLevel()->bars[SB_HORZ]));
+    EXPECT_TRUE(gtk_widget_get_visible(TopLevel()->bars[SB_VERT]));
+}
+
+TEST_F(GtkHostTest, ScrollBarsShowTheLayersRangePageAndPosition)
+{
+    ShowScrollBar(hwnd_, SB_BOTH, TRUE);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                       0, 200, 10, 40, 0};
+    SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+    info.nMax = 5;  // no room: shown greyed
+    SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+    GtkAdjustment *horizontal = gtk_range_get_adjustment(GTK_RANGE(TopLevel()->bars[SB_HORZ]));
+    EXPECT_EQ(gtk_adjustment_get_lower(horizontal), 0);
+    EXPECT_EQ(gtk_adjustment_get_upper(horizontal), 201);
+    EXPECT_EQ(gtk_adjustment_get_page_size(horizontal), 10);
+    EXPECT_EQ(gtk_adjustment_get_value(horizontal), 40);
+    EXPECT_TRUE(gtk_widget_get_sensitive(TopLevel()->bars[SB_HORZ]));
+    EXPECT_TRUE(gtk_widget_get_visible(TopLevel()->bars[SB_VERT]));
+    EXPECT_FALSE(gtk_widget_get_sensitive(TopLevel()->bars[SB_VERT]));
+}
+
+TEST_F(GtkHostTest, TroughPagesThumbDragsAndArrowPressesBecomeWindowsRequests)
+{
+    ShowScrollBar(hwnd_, SB_BOTH, TRUE);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                       0, 200, 10, 40, 0};
+    SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+    SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+    // Laid out: as long as the client area is wide.
+    ASSERT_TRUE(PumpUntil([&] {
+        return gtk_widget_get_allocated_width(TopLevel()->bars[SB_HORZ]) ==
+               gtk_widget_get_allocated_width(TopLevel()->client);
+    }));
+    Settle();
+    g_logged.clear();
+    GtkWidget *bar = TopLevel()->bars[SB_HORZ];
+    gboolean handled = FALSE;
+    g_signal_emit_by_name(bar, "change-value", GTK_SCROLL_PAGE_FORWARD, 100.0, &handled);
+    g_signal_emit_by_name(bar, "change-value", GTK_SCROLL_JUMP, 120.4, &handled);
+    g_signal_emit_by_name(bar, "change-value", GTK_SCROLL_JUMP, 500.0, &handled);  // past the end
+
+    // The release of the thumb, then a press and release on the left arrow.
+    GdkEvent *event = gdk_event_new(GDK_BUTTON_RELEASE);
+    event->button.button = GDK_BUTTON_PRIMARY;
+    g_signal_emit_by_name(bar, "button-release-event", event, &handled);
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(bar), &originX, &originY);
+    GtkAllocation area;
+    gtk_widget_get_allocation(bar, &area);
+    event->type = GDK_BUTTON_PRESS;
+    event->button.x_root = originX + area.x + 2;
+    event->button.y_root = originY + area.y + area.height / 2;
+    g_signal_emit_by_name(bar, "button-press-event", event, &handled);
+    EXPECT_TRUE(handled);  // GTK must not glide the value as well
+    event->type = GDK_BUTTON_RELEASE;
+    g_signal_emit_by_name(bar, "button-release-event", event, &handled);
+    gdk_event_free(event);
+    Settle();
+
+    const std::vector<std::pair<int, int>> expected = {
+        {SB_PAGERIGHT, 0}, {SB_THUMBTRACK, 120}, {SB_THUMBTRACK, 191}, {SB_THUMBPOSITION, 191},
+        {SB_LINELEFT, 0}};
+    std::vector<Logged> requests = LoggedOf(WM_HSCROLL);
+    ASSERT_EQ(requests.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(LOWORD(requests[i].wParam), expected[i].first) << i;
+        EXPECT_EQ(HIWORD(requests[i].wParam), expected[i].second) << i;
+    }
+    EXPECT_TRUE(LoggedOf(WM_VSCROLL).empty());
+}
+
+TEST_F(GtkHostTest, TheClientAreaShowsTheTextCursor)
+{
+    GdkCursor *cursor = gdk_window_get_cursor(gtk_widget_get_window(TopLevel()->client));
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(gdk_cursor_get_cursor_type(cursor), GDK_XTERM);
+}
+
+TEST_F(GtkHostTest, TheCloseBoxAsksTheWindowProcedure)
+{
+    gtk_window_close(GTK_WINDOW(TopLevel()->window));
+    ASSERT_TRUE(PumpUntil([] { return !LoggedOf(WM_CLOSE).empty(); }));
+    // DefWindowProcA destroyed the window, and the host let go of it.
+    EXPECT_EQ(FindTopLevel(hwnd_), nullptr);
+}
+
+gboolean PressCloseBox(gpointer window)
+{
+    gtk_window_close(GTK_WINDOW(window));
+    return G_SOURCE_REMOVE;
+}
+
+TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForTheLayer)
+{
+    Settle();
+    const int64_t wakeAt = host::NowMs() + 30;
+    host::WaitForEvents(wakeAt);
+    EXPECT_GE(host::NowMs(), wakeAt);
+    // No deadline: only the user's action ends the wait.
+    g_idle_add(PressCloseBox, TopLevel()->window);
+    host::WaitForEvents(-1);
+    EXPECT_EQ(LoggedOf(WM_CLOSE).size(), 1u);
+}
+
+}  // namespace
