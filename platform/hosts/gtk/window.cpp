@@ -101,7 +101,7 @@ void host::ShowTopLevel(HWND hwnd, int showCommand)
     case SW_HIDE: gtk_widget_hide(topLevel->window); return;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
-        // Shown, but not presented: presenting would lift it out of the task bar.
+        // Shown, but not presented: presenting would restore it at once.
         gtk_window_iconify(window);
         gtk_widget_show(topLevel->window);
         return;
