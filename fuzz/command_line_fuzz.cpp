@@ -1,12 +1,51 @@
 // Fuzzes the command-line tail rule: any bytes as a command line.
+//
+// KOVLO_FUZZ_SEEDS=<folder> ./command_line_fuzz writes the seed corpus and exits.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "app/command_line_tail.h"
+
+namespace {
+
+// Lines of the shapes a program is started with: bare and quoted names,
+// blanks and tabs after them, double-byte names whose second byte is 0x5C,
+// an open quote, a lead byte at the very end.
+const char *const kSeedLines[] = {
+    "kovlo",
+    "kovlo photos",
+    "kovlo   \t  \"My Photos\"  ",
+    "\"C:\\Program Files\\kovlo.exe\" C:\\pics",
+    "\"/usr/local/bin/kovlo\"/tail x",
+    "\x95\x5c\x83\x5c.exe \x95\x5c",
+    "\"unterminated quote and blanks   ",
+    "kovlo\x81",
+    "",
+};
+
+void WriteSeeds(const std::string &folder)
+{
+    int index = 0;
+    for (const char *line : kSeedLines)
+        std::ofstream(folder + "/seed" + std::to_string(index++), std::ios::binary) << line;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    if (const char *folder = getenv("KOVLO_FUZZ_SEEDS")) {
+        WriteSeeds(folder);
+        exit(0);
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
