@@ -6,11 +6,12 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/command_line_tail.h"
+#include "fuzz/seeds/seed_files.h"
 
 namespace {
 
@@ -29,21 +30,16 @@ const char *const kSeedLines[] = {
     "",
 };
 
-void WriteSeeds(const std::string &folder)
+std::vector<std::string> Seeds()
 {
-    int index = 0;
-    for (const char *line : kSeedLines)
-        std::ofstream(folder + "/seed" + std::to_string(index++), std::ios::binary) << line;
+    return std::vector<std::string>(std::begin(kSeedLines), std::end(kSeedLines));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = getenv("KOVLO_FUZZ_SEEDS")) {
-        WriteSeeds(folder);
-        exit(0);
-    }
+    WriteSeedsIfAsked(Seeds);
     return 0;
 }
 

@@ -8,9 +8,10 @@
 // KOVLO_FUZZ_SEEDS=<folder> ./cp932_fuzz writes the seed corpus and exits.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
+#include <vector>
 
+#include "fuzz/seeds/seed_files.h"
 #include "platform/text/cp932.h"
 #include "platform/win32.h"
 
@@ -48,9 +49,9 @@ void CheckConversions(const std::string &bytes)
     if (Cp932ToUtf8(replaced).find("\xEF\xBF\xBD") != std::string::npos) std::abort();
 }
 
-void WriteSeeds(const std::string &folder)
+std::vector<std::string> Seeds()
 {
-    const std::string seeds[] = {
+    return {
         std::string("a.jpg\0B.JPG", 11),
         std::string("\x95\x5C.jpg\0\x83\x5C.jpg", 13),
         std::string("caf\xC3\xA9\0caf\x81\xAC", 10),
@@ -58,20 +59,13 @@ void WriteSeeds(const std::string &folder)
         std::string("10.jpg\0" "9.jpg", 12),
         std::string("\xE8\xA1\0\x95", 4),
     };
-    int index = 0;
-    for (const std::string &seed : seeds) {
-        std::ofstream(folder + "/seed" + std::to_string(index++), std::ios::binary) << seed;
-    }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = std::getenv("KOVLO_FUZZ_SEEDS")) {
-        WriteSeeds(folder);
-        std::exit(0);
-    }
+    WriteSeedsIfAsked(Seeds);
     return 0;
 }
 

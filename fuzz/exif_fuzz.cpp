@@ -17,6 +17,7 @@
 #include <jpeglib.h>
 
 #include "fuzz/seeds/image_seeds.h"
+#include "fuzz/seeds/seed_files.h"
 #include "image/exif_orientation.h"
 
 namespace {
@@ -101,10 +102,7 @@ void CheckMarkerList(const uint8_t *data, size_t size)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = std::getenv("KOVLO_FUZZ_SEEDS")) {
-        WriteSeeds(folder, ExifSeeds());
-        std::exit(0);
-    }
+    WriteSeedsIfAsked(ExifSeeds);
     return 0;
 }
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "fuzz/seeds/seed_files.h"
 #include "files/find_last_char.h"
 
 namespace {
@@ -31,13 +31,8 @@ long Reference(const std::string &text, unsigned code)
     return found;
 }
 
-void WriteSeed(const std::string &folder, int index, unsigned code, const std::string &text)
-{
-    std::ofstream out(folder + "/seed" + std::to_string(index), std::ios::binary);
-    out.put(char(code >> 8)).put(char(code & 0xFF)) << text;
-}
-
-void WriteSeeds(const std::string &folder)
+// A seed is the code in two bytes, high first, then the text.
+std::vector<std::string> Seeds()
 {
     const std::pair<unsigned, std::string> seeds[] = {
         {'\\', "C:\\Photos\\a.jpg"},      {'/', "/home/u/\x95\x5C/x.jpg"},
@@ -45,18 +40,17 @@ void WriteSeeds(const std::string &folder)
         {'\\', "abc\x95"},                {0xE040, "\xE0\x40\xFC\xFC"},
         {0, "anything"},                  {'a', ""},
     };
-    int index = 0;
-    for (const auto &seed : seeds) WriteSeed(folder, index++, seed.first, seed.second);
+    std::vector<std::string> out;
+    for (const auto &seed : seeds)
+        out.push_back(std::string{char(seed.first >> 8), char(seed.first & 0xFF)} + seed.second);
+    return out;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = std::getenv("KOVLO_FUZZ_SEEDS")) {
-        WriteSeeds(folder);
-        std::exit(0);
-    }
+    WriteSeedsIfAsked(Seeds);
     return 0;
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/viewer_state.h"
 #include "fuzz/seeds/image_seeds.h"
+#include "fuzz/seeds/seed_files.h"
 #include "image/jpeg_loader.h"
 
 namespace {
@@ -44,13 +45,12 @@ void CheckBlock(const PackedDib *dib)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = std::getenv("KOVLO_FUZZ_SEEDS")) {
-        // Each file once with the settings byte 0 (fit view, 800x575, unturned).
+    // Each file once with the settings byte 0 (fit view, 800x575, unturned).
+    WriteSeedsIfAsked([] {
         std::vector<std::vector<uint8_t>> seeds = JpegSeeds();
         for (std::vector<uint8_t> &seed : seeds) seed.insert(seed.begin(), 0);
-        WriteSeeds(folder, seeds);
-        std::exit(0);
-    }
+        return seeds;
+    });
     return 0;
 }
 

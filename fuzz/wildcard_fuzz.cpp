@@ -5,10 +5,10 @@
 // KOVLO_FUZZ_SEEDS=<folder> ./wildcard_fuzz writes the seed corpus and exits.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "fuzz/seeds/seed_files.h"
 #include "platform/files/wildcard.h"
 
 namespace {
@@ -50,28 +50,24 @@ bool Reference(const std::string &pattern, const std::string &name)
     return matches[p.size()][n.size()];
 }
 
-void WriteSeeds(const std::string &folder)
+// A seed is the pattern, a 0 byte, then the name.
+std::vector<std::string> Seeds()
 {
     const char *const pairs[][2] = {
         {"*.jpg", "a.JPG"},        {"*.jpe*", "x.jpeg.bak"}, {"*.jfi*", "x.jfif.jpeg"},
         {"?.jpg", "\x95\x5C.jpg"}, {"a*b*c", "abbbc"},       {"*\x5C*", "\x95\x5C"},
         {"??", "\x83\x5C"},        {"*a", "\x82\x61"},       {"", ""},
     };
-    int index = 0;
-    for (const auto &pair : pairs) {
-        std::ofstream out(folder + "/seed" + std::to_string(index++), std::ios::binary);
-        out << pair[0] << '\0' << pair[1];
-    }
+    std::vector<std::string> out;
+    for (const auto &pair : pairs) out.push_back(std::string(pair[0]) + '\0' + pair[1]);
+    return out;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    if (const char *folder = std::getenv("KOVLO_FUZZ_SEEDS")) {
-        WriteSeeds(folder);
-        std::exit(0);
-    }
+    WriteSeedsIfAsked(Seeds);
     return 0;
 }
 

@@ -80,8 +80,3 @@ std::vector<Bytes> JpegSeeds()
         if (file.bytes.size() < 64 * 1024) seeds.push_back(file.bytes);
     return seeds;
 }
-
-void WriteSeeds(const std::string &folder, const std::vector<Bytes> &seeds)
-{
-    for (size_t i = 0; i < seeds.size(); ++i) WriteBytes(folder + "/seed" + std::to_string(i), seeds[i]);
-}

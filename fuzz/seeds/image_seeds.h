@@ -13,6 +13,3 @@ std::vector<std::vector<uint8_t>> ExifSeeds();
 // progressive, arithmetic, CMYK, Adobe CMYK, YCCK, odd widths, every EXIF
 // orientation) and the hostile-file catalogue.
 std::vector<std::vector<uint8_t>> JpegSeeds();
-
-// Writes each seed to folder/seed<N>.
-void WriteSeeds(const std::string &folder, const std::vector<std::vector<uint8_t>> &seeds);
