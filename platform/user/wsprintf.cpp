@@ -13,28 +13,28 @@ namespace {
 
 constexpr size_t kOutputLimit = 1024;
 
-struct Spec {
+struct Field {
     bool left = false, zero = false, alternate = false;
     int width = 0;
     int precision = -1;
     char type = 0;
 };
 
-const char *ParseSpec(const char *p, Spec *spec)
+const char *ParseField(const char *p, Field *field)
 {
     for (;; ++p) {
-        if (*p == '-') spec->left = true;
-        else if (*p == '0') spec->zero = true;
-        else if (*p == '#') spec->alternate = true;
+        if (*p == '-') field->left = true;
+        else if (*p == '0') field->zero = true;
+        else if (*p == '#') field->alternate = true;
         else break;
     }
-    while (*p >= '0' && *p <= '9') spec->width = spec->width * 10 + (*p++ - '0');
+    while (*p >= '0' && *p <= '9') field->width = field->width * 10 + (*p++ - '0');
     if (*p == '.') {
-        spec->precision = 0;
-        for (++p; *p >= '0' && *p <= '9'; ++p) spec->precision = spec->precision * 10 + (*p - '0');
+        field->precision = 0;
+        for (++p; *p >= '0' && *p <= '9'; ++p) field->precision = field->precision * 10 + (*p - '0');
     }
     while (*p == 'l' || *p == 'h') ++p;
-    spec->type = *p;
+    field->type = *p;
     return *p != '\0' ? p + 1 : p;
 }
 
@@ -50,39 +50,39 @@ std::string Digits(unsigned long long value, unsigned base, bool upper)
 }
 
 // Pads `body` (after `prefix`, e.g. a sign) to the width.
-std::string Pad(const Spec &spec, const std::string &prefix, const std::string &body)
+std::string Pad(const Field &field, const std::string &prefix, const std::string &body)
 {
     size_t length = prefix.size() + body.size();
-    if (spec.width <= 0 || length >= static_cast<size_t>(spec.width)) return prefix + body;
-    std::string fill(spec.width - length, spec.zero && !spec.left ? '0' : ' ');
-    if (spec.left) return prefix + body + fill;
-    return spec.zero ? prefix + fill + body : fill + prefix + body;
+    if (field.width <= 0 || length >= static_cast<size_t>(field.width)) return prefix + body;
+    std::string fill(field.width - length, field.zero && !field.left ? '0' : ' ');
+    if (field.left) return prefix + body + fill;
+    return field.zero ? prefix + fill + body : fill + prefix + body;
 }
 
-std::string FormatOne(const Spec &spec, va_list *args)
+std::string FormatOne(const Field &field, va_list *args)
 {
-    switch (spec.type) {
+    switch (field.type) {
     case 'd':
     case 'i': {
         long long value = va_arg(*args, int);
-        return Pad(spec, value < 0 ? "-" : "", Digits(value < 0 ? -value : value, 10, false));
+        return Pad(field, value < 0 ? "-" : "", Digits(value < 0 ? -value : value, 10, false));
     }
-    case 'u': return Pad(spec, "", Digits(va_arg(*args, unsigned int), 10, false));
+    case 'u': return Pad(field, "", Digits(va_arg(*args, unsigned int), 10, false));
     case 'x':
     case 'X': {
         unsigned int value = va_arg(*args, unsigned int);
-        std::string prefix = spec.alternate && value != 0 ? (spec.type == 'x' ? "0x" : "0X") : "";
-        return Pad(spec, prefix, Digits(value, 16, spec.type == 'X'));
+        std::string prefix = field.alternate && value != 0 ? (field.type == 'x' ? "0x" : "0X") : "";
+        return Pad(field, prefix, Digits(value, 16, field.type == 'X'));
     }
-    case 'c': return Pad(spec, "", std::string(1, static_cast<char>(va_arg(*args, int))));
+    case 'c': return Pad(field, "", std::string(1, static_cast<char>(va_arg(*args, int))));
     case 's': {
         const char *text = va_arg(*args, const char *);
         std::string body = text != nullptr ? text : "(null)";
-        if (spec.precision >= 0 && body.size() > static_cast<size_t>(spec.precision))
-            body.resize(spec.precision);
-        return Pad(spec, "", body);
+        if (field.precision >= 0 && body.size() > static_cast<size_t>(field.precision))
+            body.resize(field.precision);
+        return Pad(field, "", body);
     }
-    default: return std::string(1, spec.type);  // "%%" and unknown types print the character
+    default: return std::string(1, field.type);  // "%%" and unknown types print the character
     }
 }
 
@@ -94,9 +94,9 @@ std::string Format(const char *format, va_list *args)
             out += *p++;
             continue;
         }
-        Spec spec;
-        p = ParseSpec(p + 1, &spec);
-        if (spec.type != '\0') out += FormatOne(spec, args);
+        Field field;
+        p = ParseField(p + 1, &field);
+        if (field.type != '\0') out += FormatOne(field, args);
     }
     return out;
 }
