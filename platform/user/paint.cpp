@@ -90,9 +90,12 @@ extern "C" HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint)
 
 extern "C" BOOL EndPaint(HWND hwnd, const PAINTSTRUCT *paint)
 {
-    KovloWindow *window = FindWindowRecord(hwnd);
-    if (paint == nullptr || !HasClientSurface(window) || paint->hdc == nullptr) return FALSE;
+    if (paint == nullptr || paint->hdc == nullptr) return FALSE;
+    // The context holds the client surface: it is closed even when the window
+    // was destroyed during its paint.
     CloseSurfaceDC(paint->hdc);
+    KovloWindow *window = FindWindowRecord(hwnd);
+    if (!HasClientSurface(window)) return FALSE;
     window->lastPaintTexts = TakeDrawnTexts();
     if (window->paintRegion != nullptr) cairo_region_destroy(window->paintRegion);
     window->paintRegion = nullptr;

@@ -67,6 +67,14 @@ struct KovloWindow {
     std::vector<DrawnText> lastPaintTexts;
     int editLimit = 0x7FFFFFFE;  // characters, for edit controls
     std::unique_ptr<DialogState> dialog;
+
+    KovloWindow() = default;
+    KovloWindow(const KovloWindow &) = delete;
+    KovloWindow &operator=(const KovloWindow &) = delete;
+    // Releases the surface and regions: a window still open when the program
+    // ends (Esc leaves the loop without destroying it) gives them back with
+    // its record, as a destroyed one does.
+    ~KovloWindow();
 };
 
 namespace layer_internal {

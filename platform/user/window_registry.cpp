@@ -4,6 +4,13 @@
 
 #include "platform/user/window_record.h"
 
+KovloWindow::~KovloWindow()
+{
+    if (surface != nullptr) cairo_surface_destroy(surface);
+    if (invalid != nullptr) cairo_region_destroy(invalid);
+    if (paintRegion != nullptr) cairo_region_destroy(paintRegion);
+}
+
 namespace layer_internal {
 namespace {
 
@@ -49,15 +56,7 @@ void RetireWindow(HWND hwnd)
     live.erase(found);
 }
 
-void ReleaseRetiredWindows()
-{
-    for (auto &window : TheRegistry().retired) {
-        if (window->surface != nullptr) cairo_surface_destroy(window->surface);
-        if (window->invalid != nullptr) cairo_region_destroy(window->invalid);
-        if (window->paintRegion != nullptr) cairo_region_destroy(window->paintRegion);
-    }
-    TheRegistry().retired.clear();
-}
+void ReleaseRetiredWindows() { TheRegistry().retired.clear(); }
 
 std::vector<HWND> LiveWindows()
 {
