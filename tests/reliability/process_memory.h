@@ -1,0 +1,9 @@
+// The memory a process holds, as the soak measures it.
+#pragma once
+
+struct MemorySample {
+    long long heapInUse = 0;   // malloc: bytes in allocated chunks, mapped ones included
+    long long residentKb = 0;  // the kernel's resident set (VmRSS), 0 when unknown
+};
+
+MemorySample SampleMemory();
