@@ -1,13 +1,15 @@
-// Memcheck of the whole viewer: the replay driver under valgrind, over a
-// folder of malformed files made here beside a few good ones, stepped through
-// in both views with turns, resizes, scrolling, both dialogs and the
-// slideshow, and ended with Esc. Passes when valgrind reports no error and no
-// definitely lost byte and the viewer ran the script to its end.
+// The whole viewer over a folder of malformed files made here beside a few
+// good ones: the replay driver stepped through all of it in both views with
+// turns, resizes, scrolling, both dialogs and the slideshow, ended with Esc.
 //
-//   valgrind_replay VALGRIND KOVLO-REPLAY [SUPPRESSIONS]
+//   hostile_replay [--valgrind PATH [--suppressions FILE]] KOVLO-REPLAY
 //
-// Exits 0 on a clean run, 1 on a finding, 77 (skipped) when VALGRIND is empty
-// or cannot be run.
+// With --valgrind the driver runs under memcheck, and the run passes when
+// valgrind reports no error and no definitely lost byte; without it the
+// driver runs as built (a sanitizer build reports through its status). Either
+// way the viewer must run the script to its end and exit 0.
+// Exits 0 on a clean run, 1 on a finding, 2 for bad arguments, 77 (skipped)
+// when the valgrind PATH is empty or cannot be run.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,11 +57,12 @@ struct RunResult {
     std::string log;      // valgrind's report
 };
 
-RunResult RunUnderValgrind(const std::string &valgrindCommand, const std::string &replay,
+// The driver, under `wrapper` when it is not empty.
+RunResult RunReplay(const std::string &wrapper, const std::string &replay,
                            const std::string &folder, int entries, const TempFolder &scratch)
 {
     std::ofstream(scratch.Join("script.txt")) << HostileFolderScript(entries);
-    std::string command = valgrindCommand + " " + Quoted(replay) + " -- " + Quoted(folder) +
+    std::string command = wrapper + " " + Quoted(replay) + " -- " + Quoted(folder) +
                           " < " + Quoted(scratch.Join("script.txt")) + " > " +
                           Quoted(scratch.Join("out.txt")) + " 2> " + Quoted(scratch.Join("err.txt"));
     RunResult result;
@@ -90,7 +93,7 @@ bool Judge(const RunResult &run, int filesMade)
         ok = false;
     };
     if (run.status == kValgrindFound) fail("valgrind reported errors or definitely lost memory");
-    else if (run.status != 0) fail("the run ended with status " + std::to_string(run.status));
+    else if (run.status != 0) fail("the run ended with status " + std::to_string(run.status) + ":\n" + run.errors);
     if (LinesStartingWith(run.output, "exit: 0").empty()) fail("the viewer did not end with exit code 0");
     std::string scriptErrors = LinesStartingWith(run.errors, "replay:");
     if (!scriptErrors.empty()) fail("script lines were refused:\n" + scriptErrors);
@@ -102,23 +105,47 @@ bool Judge(const RunResult &run, int filesMade)
     return ok;
 }
 
+struct Arguments {
+    bool underValgrind = false;
+    std::string valgrind;
+    std::string suppressions;
+    std::string replay;
+};
+
+bool ParseArguments(int argc, char **argv, Arguments *arguments)
+{
+    int i = 1;
+    for (; i + 1 < argc && argv[i][0] == '-'; i += 2) {
+        std::string option = argv[i];
+        if (option == "--valgrind") arguments->underValgrind = true, arguments->valgrind = argv[i + 1];
+        else if (option == "--suppressions") arguments->suppressions = argv[i + 1];
+        else return false;
+    }
+    if (i + 1 != argc) return false;
+    arguments->replay = argv[i];
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::cerr << "usage: valgrind_replay VALGRIND KOVLO-REPLAY [SUPPRESSIONS]\n";
+    Arguments arguments;
+    if (!ParseArguments(argc, argv, &arguments)) {
+        std::cerr << "usage: hostile_replay [--valgrind PATH [--suppressions FILE]] KOVLO-REPLAY\n";
         return 2;
     }
-    std::string valgrind = argv[1];
-    if (valgrind.empty() || access(valgrind.c_str(), X_OK) != 0) {
+    if (arguments.underValgrind &&
+        (arguments.valgrind.empty() || access(arguments.valgrind.c_str(), X_OK) != 0)) {
         std::cout << "valgrind is not installed: skipped\n";
         return kSkipped;
     }
     TempFolder pictures;
     TempFolder scratch;
     int filesMade = MakeHostileFolder(pictures);
-    std::string command = ValgrindCommand(valgrind, argc > 3 ? argv[3] : "", scratch.Join("valgrind.log"));
-    RunResult run = RunUnderValgrind(command, argv[2], pictures.path(), filesMade + 2, scratch);
+    std::string wrapper;
+    if (arguments.underValgrind)
+        wrapper = ValgrindCommand(arguments.valgrind, arguments.suppressions, scratch.Join("valgrind.log"));
+    RunResult run = RunReplay(wrapper, arguments.replay, pictures.path(), filesMade + 2, scratch);
     return Judge(run, filesMade) ? 0 : 1;
 }
