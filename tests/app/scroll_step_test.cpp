@@ -14,6 +14,9 @@ struct StepCase {
     int step;  // after limiting
 };
 
+// Printed by name: the default printer would read the struct's padding bytes.
+void PrintTo(const StepCase &c, std::ostream *out) { *out << c.label; }
+
 class ScrollStepTest : public testing::TestWithParam<StepCase> {};
 
 TEST_P(ScrollStepTest, StepIsLimitedToTheRange)

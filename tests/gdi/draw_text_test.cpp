@@ -41,6 +41,9 @@ struct PlacementCase {
     int red, green, blue;  // the glyph colour as a surface pixel's channels
 };
 
+// Printed by name: the default printer would read the struct's padding bytes.
+void PrintTo(const PlacementCase &c, std::ostream *out) { *out << c.name; }
+
 class TextPlacement : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(TextPlacement, SitsOnTheBottomEdgeInAnOpaqueCell) {
