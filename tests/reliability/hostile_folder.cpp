@@ -66,13 +66,16 @@ std::string HostileFolderScript(int entries)
         if (i % 5 == 0) script << "key R\n";
         if (i % 7 == 0) script << "key BackSpace\nkey Space\n";
     }
-    script << "resize 500 400\nkey Right\nresize 1300 900\nkey Right\nresize 784 561\n";
-    script << "key Shift\n";
+    // Sizes down to nothing and shapes no window has, then back.
+    const char *resizes = "resize 500 400\nkey Right\nresize 0 0\nkey Space\nresize 1 24\nkey Left\n"
+                          "resize 3000 1\nkey Space\nresize 1300 900\nkey Right\nresize 784 561\n";
+    script << resizes << "key Shift\n" << resizes;
     for (int i = 0; i <= entries + 1; ++i) {
         script << "key Space\nhscroll SB_LINERIGHT\nvscroll SB_PAGEDOWN\n"
                   "hscroll SB_THUMBTRACK 300\nhscroll SB_THUMBPOSITION 300\nvscroll SB_BOTTOM\n";
         if (i % 2 == 0) script << "key Right\nvscroll SB_LINEDOWN\nhscroll SB_PAGERIGHT\n";
         if (i % 4 == 0) script << "resize 400 300\nhscroll SB_BOTTOM\nresize 784 561\n";
+        if (i % 9 == 0) script << "resize 0 0\nvscroll SB_PAGEDOWN\nhscroll SB_LINERIGHT\nresize 784 561\n";
     }
     script << "key J\ndialog 5\ndialog-ok\nkey J\ndialog 123456789\ndialog-ok\n"
               "key J\ndialog-cancel\nkey J\ndialog-esc\n";

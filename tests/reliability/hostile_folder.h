@@ -14,7 +14,7 @@ class TempFolder;
 int MakeHostileFolder(const TempFolder &folder);
 
 // Steps through `entries` files (and once round again) in the fit view with
-// turns and reloads, resizes, does the same in the actual-size view with
-// scrolling, opens both dialogs (confirmed, cancelled, Esc), runs the
+// turns and reloads, resizes (down to nothing), does the same in the
+// actual-size view with scrolling, opens both dialogs (confirmed, cancelled, Esc), runs the
 // slideshow, shows the state and ends with Esc.
 std::string HostileFolderScript(int entries);
