@@ -1,5 +1,6 @@
 #include "tests/reliability/process_memory.h"
 
+#include <dirent.h>
 #include <malloc.h>
 
 #include <cstdio>
@@ -20,6 +21,17 @@ long long ResidentKb()
     return kb;
 }
 
+// Entries of /proc/self/fd, less the one that reading the folder opens.
+int OpenFiles()
+{
+    DIR *folder = opendir("/proc/self/fd");
+    if (folder == nullptr) return -1;
+    int count = 0;
+    while (struct dirent *entry = readdir(folder)) count += entry->d_name[0] != '.';
+    closedir(folder);
+    return count - 1;
+}
+
 }  // namespace
 
 MemorySample SampleMemory()
@@ -28,5 +40,6 @@ MemorySample SampleMemory()
     MemorySample sample;
     sample.heapInUse = static_cast<long long>(info.uordblks + info.hblkhd);
     sample.residentKb = ResidentKb();
+    sample.openFiles = OpenFiles();
     return sample;
 }

@@ -1,6 +1,7 @@
 // Soak: the whole viewer on the headless host, in this process, repeating one
 // cycle of script lines thousands of times. The malloc heap in use after the
-// warm-up and at the end must differ by less than a megabyte.
+// warm-up and at the end must differ by less than a megabyte, and the process
+// must hold as many open files at the end as after the warm-up.
 //
 //   soak reload [cycles] [warm-up]   reloads of one 3-megapixel photograph
 //                                    (defaults 3000 and 100); every reload
@@ -137,11 +138,13 @@ int Report(int exitCode)
     std::printf("heap in use: %lld -> %lld bytes, growth %lld (limit %lld)\n", g_run.afterWarmUp.heapInUse,
                 g_run.atEnd.heapInUse, growth, kAllowedGrowth);
     std::printf("resident set: %lld -> %lld kB\n", g_run.afterWarmUp.residentKb, g_run.atEnd.residentKb);
+    std::printf("open files: %d -> %d\n", g_run.afterWarmUp.openFiles, g_run.atEnd.openFiles);
     bool ok = !g_run.scriptFailed;
     if (exitCode != 0) ok = false, std::printf("FAIL: the viewer ended with %d\n", exitCode);
     if (g_run.cycle != g_run.scenario.cycles) ok = false, std::printf("FAIL: the run stopped early\n");
     if (g_run.missed != 0) ok = false, std::printf("FAIL: %d reloads did not decode\n", g_run.missed);
     if (growth >= kAllowedGrowth) ok = false, std::printf("FAIL: the heap grew\n");
+    if (g_run.atEnd.openFiles != g_run.afterWarmUp.openFiles) ok = false, std::printf("FAIL: files were left open\n");
     return ok ? 0 : 1;
 }
 
