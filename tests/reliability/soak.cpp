@@ -3,7 +3,7 @@
 // warm-up and at the end must differ by less than a megabyte, and the process
 // must hold as many open files at the end as after the warm-up.
 //
-//   soak reload [cycles] [warm-up]   reloads of one 3-megapixel photograph
+//   soak reload [cycles] [warm-up]   reloads of one 2-megapixel photograph
 //                                    (defaults 3000 and 100); every reload
 //                                    must decode the picture again
 //   soak tour [cycles] [warm-up]     jumps through the malformed folder with
@@ -102,8 +102,8 @@ Scenario ReloadScenario(const TempFolder &folder)
     JpegOptions options;
     options.quality = 90;
     options.subsample420 = true;
-    // A 3-megapixel camera's picture.
-    WriteBytes(folder.Join("photo.jpg"), EncodeJpeg(MakePhotoPicture(2048, 1536, 3, 11), options));
+    // A 2-megapixel camera's picture, larger than the view in both directions.
+    WriteBytes(folder.Join("photo.jpg"), EncodeJpeg(MakePhotoPicture(1600, 1200, 3, 11), options));
     return Scenario{{"key R"}, true, 3000, 100, 1};
 }
 
