@@ -49,34 +49,36 @@ void CloseSurfaceDC(HDC dc) {
     delete live;
 }
 
-int SetBkMode(HDC dc, int mode) {
+namespace {
+
+// Stores one attribute of an open context and returns the one it replaces;
+// `failed` for a handle that is not an open context or a value out of range.
+template <typename T>
+T ReplaceAttribute(HDC dc, T KovloDeviceContext::*attribute, T value, bool valid, T failed) {
     KovloDeviceContext *live = gdi::LiveContext(dc);
-    if (!live || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    int previous = live->bkMode;
-    live->bkMode = mode;
+    if (!live || !valid) return failed;
+    T previous = live->*attribute;
+    live->*attribute = value;
     return previous;
+}
+
+}  // namespace
+
+int SetBkMode(HDC dc, int mode) {
+    return ReplaceAttribute(dc, &KovloDeviceContext::bkMode, mode,
+                            mode == TRANSPARENT || mode == OPAQUE, 0);
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-    KovloDeviceContext *live = gdi::LiveContext(dc);
-    if (!live) return kInvalidColor;
-    COLORREF previous = live->bkColor;
-    live->bkColor = color & 0x00FFFFFF;
-    return previous;
+    return ReplaceAttribute(dc, &KovloDeviceContext::bkColor, color & 0x00FFFFFF, true, kInvalidColor);
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-    KovloDeviceContext *live = gdi::LiveContext(dc);
-    if (!live) return kInvalidColor;
-    COLORREF previous = live->textColor;
-    live->textColor = color & 0x00FFFFFF;
-    return previous;
+    return ReplaceAttribute(dc, &KovloDeviceContext::textColor, color & 0x00FFFFFF, true,
+                            kInvalidColor);
 }
 
 int SetStretchBltMode(HDC dc, int mode) {
-    KovloDeviceContext *live = gdi::LiveContext(dc);
-    if (!live || mode < BLACKONWHITE || mode > HALFTONE) return 0;
-    int previous = live->stretchMode;
-    live->stretchMode = mode;
-    return previous;
+    return ReplaceAttribute(dc, &KovloDeviceContext::stretchMode, mode,
+                            mode >= BLACKONWHITE && mode <= HALFTONE, 0);
 }

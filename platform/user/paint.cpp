@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;

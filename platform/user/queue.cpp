@@ -3,7 +3,7 @@
 // timer; when none of these is there, the host is asked to wait for input.
 #include <deque>
 
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;

@@ -11,7 +11,7 @@
 #include "app/viewer_state.h"
 #include "files/file_list.h"
 #include "platform/hosts/headless/headless.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "tests/support/jpeg_writer.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,7 +1,7 @@
 // The shared fixture of the host tests on a display.
 #include "tests/gtk/host_fixture.h"
 
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 std::vector<Logged> g_logged;
 

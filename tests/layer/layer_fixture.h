@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/hosts/headless/headless.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "platform/win32.h"
 
 struct Received {

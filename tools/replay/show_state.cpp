@@ -5,7 +5,7 @@
 
 #include "app/viewer_state.h"
 #include "platform/text/cp932.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 namespace {
 

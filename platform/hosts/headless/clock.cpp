@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "platform/hosts/headless/headless_state.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 namespace headless {

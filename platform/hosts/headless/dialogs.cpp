@@ -7,7 +7,7 @@
 
 #include "platform/hosts/headless/headless_state.h"
 #include "platform/text/cp932.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 namespace host {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "platform/hosts/headless/headless_state.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 namespace headless {
 namespace {

@@ -5,7 +5,7 @@
 //   ClientPixelsChanged; a mirror of each window for the tests.
 // Does not implement: a display; the pixels stay in the layer's surface.
 #include "platform/hosts/headless/headless_state.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 namespace host {
 

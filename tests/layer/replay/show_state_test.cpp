@@ -8,7 +8,7 @@
 
 #include "app/viewer_state.h"
 #include "platform/hosts/headless/headless.h"
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 #include "tools/replay/show_state.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The layer's state as the hosts, the replay driver and the tests read it.
-#include "platform/user/inspect.h"
+#include "platform/user/observe.h"
 
 #include "platform/user/window_record.h"
 
