@@ -4,9 +4,10 @@
 #include <stddef.h>
 #include <stdio.h>
 
-#include <jpeglib.h>
-
+// On Windows <windows.h> goes first: the JPEG library then takes its boolean.
 #include "platform/win32.h"
+
+#include <jpeglib.h>
 
 // How the library's samples for one pixel are laid out.
 enum class RowFormat {
