@@ -35,6 +35,9 @@ wait_until() {
 
 shoot() { import -window root "$work/shot.png"; }
 
+# A screenshot kept as NAME.png in $KOVLO_SHOT_DIR, for a person to look at.
+keep_shot() { shoot; cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/$1.png"; }
+
 # True when the screen pixel at client (x, y) of the main window is within 40
 # per channel of RRGGBB.
 client_pixel_is() {
@@ -98,8 +101,7 @@ check_start() {
     [ "$(client_count 0 $view_h 300 25 00FF00 60)" -gt 20 ] || fail "no green name line"
     [ "$(client_count 400 $view_h 400 25 FFFFFF 40)" -gt 20 ] || fail "no white key hint"
     [ "$(client_count 0 $view_h 800 25 FF0000 60)" = 0 ] || fail "picture in the strip"
-    shoot
-    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/start.png"
+    keep_shot start
     "$probe" close-box "$main"
     expect_exit 0
 }
@@ -125,8 +127,7 @@ check_no_files() {
     [ -n "$box" ] || fail "no message box"
     title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
     [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
-    shoot
-    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/no_files.png"
+    keep_shot no_files
     kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
     press "$box" Return
     expect_exit 1
@@ -158,8 +159,7 @@ check_jump() {
     dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
     [ -n "$dialog" ] || fail "no jump dialog"
     jump_dialog_centred "$dialog" || fail "jump dialog not centred on the viewer"
-    shoot
-    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/jump.png"
+    keep_shot jump
     xdotool windowfocus --sync "$dialog" type 3
     xdotool key Return
     wait_until "the jump to the third picture" client_pixel_is 400 287 0000FF
@@ -189,8 +189,7 @@ check_slideshow() {
     press "$main" t
     dialog=$(find_window "^Kovlo: 自動送り$")
     [ -n "$dialog" ] || fail "no interval dialog"
-    shoot
-    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/interval.png"
+    keep_shot interval
     xdotool windowfocus --sync "$dialog" type 1
     xdotool key Return
     running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
@@ -257,8 +256,7 @@ check_scroll() {
     press "$main" shift
     wait_until "the actual-size view" client_pixel_is 30 300 FF0080
     [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
-    shoot
-    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/actual_size.png"
+    keep_shot actual_size
     # A click in the horizontal trough pages right: the red columns leave.
     xdotool mousemove $((win_x + 400)) $((win_y + 600 - 4)) click 1
     wait_until "a page to the right" client_pixel_is 30 300 000080

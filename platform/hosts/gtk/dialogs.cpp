@@ -181,13 +181,7 @@ void host::CreateDialogWindow(HWND dialogHwnd, HWND owner, const DialogTemplate 
 
 void host::DestroyDialogWindow(HWND dialogHwnd)
 {
-    auto &list = GtkHost().dialogs;
-    auto found = std::find_if(list.begin(), list.end(),
-                              [dialogHwnd](const auto &entry) { return entry->hwnd == dialogHwnd; });
-    if (found == list.end()) return;
-    GtkWidget *window = (*found)->window;
-    list.erase(found);
-    gtk_widget_destroy(window);
+    if (GtkWidget *window = TakeHostWindow(GtkHost().dialogs, dialogHwnd)) gtk_widget_destroy(window);
 }
 
 void host::SetControlText(HWND control, const std::string &utf8)

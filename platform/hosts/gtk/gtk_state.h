@@ -3,6 +3,7 @@
 // platform/hosts/gtk/ see it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -62,6 +63,20 @@ GtkWidget *FindControlWidget(HWND control, HostDialog **dialogOut = nullptr);
 
 // Every signal handler that reports to the layer calls this first.
 inline void NoteDelivery() { ++GtkHost().deliveries; }
+
+// Takes the entry for `hwnd` out of a list of top-levels or dialogs and returns
+// its GTK window (null when there is none), for the caller to destroy: the
+// entry goes first, so that no handler finds a half-destroyed window.
+template <typename List>
+GtkWidget *TakeHostWindow(List &list, HWND hwnd)
+{
+    auto found = std::find_if(list.begin(), list.end(),
+                              [hwnd](const auto &entry) { return entry->hwnd == hwnd; });
+    if (found == list.end()) return nullptr;
+    GtkWidget *window = (*found)->window;
+    list.erase(found);
+    return window;
+}
 
 // Builds the client area and scroll bars inside a new top-level (client_area.cpp,
 // scroll_bars.cpp).

@@ -78,13 +78,7 @@ void host::CreateTopLevel(HWND hwnd, const RECT &outer)
 
 void host::DestroyTopLevel(HWND hwnd)
 {
-    auto &list = GtkHost().topLevels;
-    auto found = std::find_if(list.begin(), list.end(),
-                              [hwnd](const auto &entry) { return entry->hwnd == hwnd; });
-    if (found == list.end()) return;
-    GtkWidget *window = (*found)->window;
-    list.erase(found);  // first, so no handler finds a half-destroyed window
-    gtk_widget_destroy(window);
+    if (GtkWidget *window = TakeHostWindow(GtkHost().topLevels, hwnd)) gtk_widget_destroy(window);
 }
 
 void host::MoveTopLevel(HWND hwnd, const RECT &outer)
