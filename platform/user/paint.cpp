@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gdi/gdi_rect.h"
 #include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
@@ -22,14 +23,6 @@ RECT ClientArea(const KovloWindow &window)
     return RECT{0, 0, window.clientWidth, window.clientHeight};
 }
 
-RECT Intersect(const RECT &a, const RECT &b)
-{
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    if (r.right <= r.left || r.bottom <= r.top) return RECT{0, 0, 0, 0};
-    return r;
-}
-
 bool HasClientSurface(const KovloWindow *window)
 {
     return window != nullptr && window->kind == WindowKind::TopLevel && window->surface != nullptr;
@@ -41,7 +34,7 @@ namespace layer_internal {
 
 void InvalidateClientRect(KovloWindow *window, const RECT &rect, bool erase)
 {
-    RECT clipped = Intersect(rect, ClientArea(*window));
+    RECT clipped = gdi::Intersect(rect, ClientArea(*window));
     if (clipped.right <= clipped.left) return;
     cairo_rectangle_int_t area = ToCairo(clipped);
     cairo_region_union_rectangle(window->invalid, &area);
@@ -148,8 +141,8 @@ extern "C" BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT *scrollRect,
     KovloWindow *window = FindWindowRecord(hwnd);
     if (!HasClientSurface(window)) return FALSE;
     RECT rect = ClientArea(*window);
-    if (scrollRect != nullptr) rect = Intersect(rect, *scrollRect);
-    if (clipRect != nullptr) rect = Intersect(rect, *clipRect);
+    if (scrollRect != nullptr) rect = gdi::Intersect(rect, *scrollRect);
+    if (clipRect != nullptr) rect = gdi::Intersect(rect, *clipRect);
     if (rect.right <= rect.left || (dx == 0 && dy == 0)) return TRUE;
     ScrollSurface(window->surface, rect, dx, dy);
     MoveInvalidArea(window, rect, dx, dy);
