@@ -3,12 +3,9 @@
 // whatever the pattern holds. Characters are decoded in place, no copies.
 #include "platform/files/wildcard.h"
 
-namespace {
+#include "platform/text/cp932.h"
 
-bool IsLeadByte(unsigned char b)
-{
-    return static_cast<unsigned char>((b ^ 0x20) - 0xA1) < 0x3C;
-}
+namespace {
 
 // The character at `at`: a double-byte character as lead * 256 + trail, a
 // single byte as itself with ASCII letters folded to lower case (a lead byte
@@ -16,7 +13,7 @@ bool IsLeadByte(unsigned char b)
 unsigned CharacterAt(std::string_view text, size_t at, size_t *width)
 {
     unsigned char b = static_cast<unsigned char>(text[at]);
-    if (IsLeadByte(b) && at + 1 < text.size()) {
+    if (IsLeadByteOf932(b) && at + 1 < text.size()) {
         *width = 2;
         return b * 256u + static_cast<unsigned char>(text[at + 1]);
     }

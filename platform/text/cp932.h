@@ -5,6 +5,13 @@
 #include <string>
 #include <string_view>
 
+// A lead byte (0x81..0x9F, 0xE0..0xFC) takes the byte after it into one
+// double-byte character, whose second byte may look like a backslash or a letter.
+inline bool IsLeadByteOf932(unsigned char b)
+{
+    return static_cast<unsigned char>((b ^ 0x20) - 0xA1) < 0x3C;
+}
+
 // UTF-8 for display. Bytes that are not valid code page 932 come out as U+FFFD
 // each, so that a damaged name still shows.
 std::string Cp932ToUtf8(std::string_view cp932);

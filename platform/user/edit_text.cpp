@@ -7,8 +7,6 @@
 
 namespace {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 // Bytes in the UTF-8 sequence that starts with `c`.
 size_t Utf8SequenceLength(unsigned char c)
 {
@@ -28,7 +26,7 @@ std::string LimitToCharacters(const std::string &cp932, int maxCharacters)
 {
     size_t end = 0;
     for (int count = 0; end < cp932.size() && count < maxCharacters; ++count) {
-        bool pair = IsLeadByte(static_cast<unsigned char>(cp932[end])) && end + 1 < cp932.size();
+        bool pair = IsLeadByteOf932(static_cast<unsigned char>(cp932[end])) && end + 1 < cp932.size();
         end += pair ? 2 : 1;
     }
     return cp932.substr(0, end);
