@@ -73,7 +73,9 @@ TEST_F(FileListTest, FolderTable)
         EXPECT_EQ(ListedNames(), c.listed) << c.what;
         EXPECT_EQ(g_viewer.fileCount, int(c.listed.size())) << c.what;
         EXPECT_EQ(g_viewer.nameStride, c.nameStride) << c.what;
-        if (c.listed.empty()) EXPECT_EQ(g_viewer.names, nullptr) << c.what;
+        if (c.listed.empty()) {
+            EXPECT_EQ(g_viewer.names, nullptr) << c.what;
+        }
     }
 }
 
