@@ -89,7 +89,10 @@ namespace layer {
 // Host -> layer: what happened on the display.
 void OnClientResized(HWND hwnd, int clientWidth, int clientHeight);
 void OnMoved(HWND hwnd, const RECT &outer);
-void OnKeyDown(HWND hwnd, UINT virtualKey);
+// A key pressed; `autoRepeat` when it was already down (the keyboard's
+// repeat of a held key), which may fold into a key-down still waiting.
+void OnKeyDown(HWND hwnd, UINT virtualKey, bool autoRepeat = false);
+void OnKeyUp(HWND hwnd, UINT virtualKey);
 void OnCloseRequested(HWND hwnd);
 void OnScrollRequest(HWND hwnd, int bar, int requestCode, int thumbPosition);
 void OnDialogCommand(HWND dialog, int commandId);

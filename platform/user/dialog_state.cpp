@@ -45,7 +45,7 @@ HWND ModalDialogOf(HWND owner)
 
 // The dialog a key aimed at `target` belongs to: the dialog itself, the
 // dialog of a control, or the open dialog of a disabled owner.
-static HWND DialogForKey(HWND target)
+HWND DialogForKey(HWND target)
 {
     KovloWindow *window = FindWindowRecord(target);
     if (window == nullptr) return nullptr;

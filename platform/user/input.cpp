@@ -1,16 +1,26 @@
-// Input from the host: keys become queued WM_KEYDOWN messages (or dialog
-// commands while a modal dialog has the keyboard); the close box sends WM_CLOSE.
+// Input from the host: keys become queued WM_KEYDOWN and WM_KEYUP messages
+// (or dialog commands while a modal dialog has the keyboard), a held key's
+// repeats raise the count of its key-down that is still waiting; the close
+// box sends WM_CLOSE.
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;
 
 namespace layer {
 
-void OnKeyDown(HWND hwnd, UINT virtualKey)
+void OnKeyDown(HWND hwnd, UINT virtualKey, bool autoRepeat)
 {
     if (FindWindowRecord(hwnd) == nullptr) return;
     if (HandleDialogKey(hwnd, virtualKey)) return;
-    PostMessageA(hwnd, WM_KEYDOWN, virtualKey, 1);  // repeat count 1
+    if (autoRepeat && FoldKeyRepeat(hwnd, virtualKey)) return;
+    PostMessageA(hwnd, WM_KEYDOWN, virtualKey, KeyDownLParam(virtualKey, autoRepeat));
+}
+
+// A dialog's keys are the dialog's: their releases go nowhere else.
+void OnKeyUp(HWND hwnd, UINT virtualKey)
+{
+    if (FindWindowRecord(hwnd) == nullptr || DialogForKey(hwnd) != nullptr) return;
+    PostMessageA(hwnd, WM_KEYUP, virtualKey, KeyUpLParam(virtualKey));
 }
 
 // The close box of a window that owns an open dialog is disabled with it.

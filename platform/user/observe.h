@@ -2,6 +2,7 @@
 // tests (the application never includes this).
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/gdi/surface_dc.h"
@@ -27,6 +28,11 @@ void ResetWindowsAndQueue();
 }  // namespace layer
 
 namespace layer {
+
+// Called with every message a window procedure is about to receive, sent or
+// dispatched (the replay driver's trace); an empty function stops it.
+using ProcedureObserver = std::function<void(HWND, UINT, WPARAM, LPARAM)>;
+void SetProcedureObserver(ProcedureObserver observer);
 
 // Takes the next message that GetMessageA would return, without waiting;
 // false when the queue is idle (nothing posted, nothing to paint, no timer due).

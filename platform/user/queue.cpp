@@ -15,6 +15,7 @@ struct Queue {
     bool quitPosted = false;
     int quitCode = 0;
     int depth = 0;  // window procedures currently running
+    layer::ProcedureObserver observer;
 };
 
 Queue &TheQueue()
@@ -91,6 +92,25 @@ void PurgeMessagesFor(HWND hwnd)
     }
 }
 
+// Windows folds the repeats of a held key into the key-down still waiting, so a
+// program slower than the repeat rate does one step per message it takes
+// instead of working through a backlog after the key is released.
+bool FoldKeyRepeat(HWND hwnd, UINT virtualKey)
+{
+    constexpr UINT kFirstKeyMessage = 0x0100, kLastKeyMessage = 0x0109;  // WM_KEYDOWN..WM_UNICHAR
+    auto &posted = TheQueue().posted;
+    for (auto it = posted.rbegin(); it != posted.rend(); ++it) {
+        if (it->message < kFirstKeyMessage || it->message > kLastKeyMessage) continue;
+        // The first press (previous state up) keeps a message of its own.
+        bool sameRepeat = it->hwnd == hwnd && it->message == WM_KEYDOWN &&
+                          it->wParam == virtualKey && (it->lParam & kKeyWasDown) != 0;
+        if (!sameRepeat || LOWORD(it->lParam) == 0xFFFF) return false;
+        ++it->lParam;
+        return true;
+    }
+    return false;
+}
+
 void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 {
     for (;;) {
@@ -125,6 +145,7 @@ extern "C" LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     KovloWindow *window = FindWindowRecord(hwnd);
     if (window == nullptr || window->procedure == nullptr) return 0;
     ProcedureScope scope;
+    if (TheQueue().observer) TheQueue().observer(hwnd, message, wParam, lParam);
     return window->procedure(hwnd, message, wParam, lParam);
 }
 
@@ -176,6 +197,8 @@ extern "C" void PostQuitMessage(int exitCode)
 }
 
 namespace layer {
+
+void SetProcedureObserver(ProcedureObserver observer) { TheQueue().observer = std::move(observer); }
 
 bool TakeMessageIfAny(MSG *msg)
 {

@@ -105,6 +105,10 @@ void ValidateAll(KovloWindow *window);
 
 // The queue (queue.cpp).
 void PurgeMessagesFor(HWND hwnd);
+// Raises the repeat count of a repeated key-down of `virtualKey` for `hwnd`
+// that is still waiting, when no other key's message came after it; false
+// when there is none, and the repeat needs a message of its own.
+bool FoldKeyRepeat(HWND hwnd, UINT virtualKey);
 // The next message for the loops (GetMessageA and the dialog loop); blocks.
 void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax);
 void ResetQueue();
@@ -123,6 +127,14 @@ DialogState *DialogOf(HWND hwnd);
 HWND ModalDialogOf(HWND owner);
 // Key presses that a dialog turns into commands (Enter, Esc).
 bool HandleDialogKey(HWND target, UINT virtualKey);
+// The dialog that takes the keys aimed at `target`, or null.
+HWND DialogForKey(HWND target);
+
+// The lParam of WM_KEYDOWN and WM_KEYUP (key_lparam.cpp): a count of 1, the
+// key's scan code and flags; kKeyWasDown marks a key that was already down.
+constexpr DWORD kKeyWasDown = 1u << 30;
+LPARAM KeyDownLParam(UINT virtualKey, bool wasDown);
+LPARAM KeyUpLParam(UINT virtualKey);
 
 // Edit controls (edit_control.cpp).
 std::string LimitToCharacters(const std::string &cp932, int maxCharacters);

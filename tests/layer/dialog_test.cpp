@@ -201,6 +201,7 @@ TEST_F(DialogTest, KeysForTheOwnerGoToTheDialogWhileItIsOpen)
 {
     std::deque<std::function<void()>> steps = {
         [this] { layer::OnKeyDown(owner_, VK_SPACE); },
+        [this] { layer::OnKeyUp(owner_, VK_SPACE); },
         [this] { layer::OnKeyDown(owner_, VK_RETURN); },
     };
     SetScript(std::move(steps));

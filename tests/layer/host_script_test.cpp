@@ -27,7 +27,8 @@ TEST_F(HostScriptTest, LinesThatAreNotUnderstoodSayWhy)
         {"vscroll SB_PAGEDOWN", true}, {"vscroll 4 120", true}, {"vscroll", false},
         {"hscroll 4 x", false}, {"dialog-ok", false},  {"dialog 5", false},
         {"png", false},       {"jump", false},         {"show", true},
-        {"close", true},
+        {"hold Space 0", true}, {"hold Space", false}, {"hold Tab 40", false},
+        {"hold J -1", false}, {"close", true},
     };
     for (const Case &c : cases) {
         std::string error;
@@ -44,7 +45,7 @@ TEST_F(HostScriptTest, KeyAndResizeLinesReachTheWindow)
     ASSERT_TRUE(headless::RunScriptLine("key 0x54", &error));
     ASSERT_TRUE(headless::RunScriptLine("resize 300 200", &error));
     headless::PumpUntilIdle();
-    ASSERT_EQ(LoggedMessages(), (std::vector<UINT>{WM_SIZE, WM_KEYDOWN}));
+    ASSERT_EQ(LoggedMessages(), (std::vector<UINT>{WM_SIZE, WM_KEYDOWN, WM_KEYUP}));
     EXPECT_EQ(Log()[0].lParam, MAKELPARAM(300, 200));  // sent at once, before the queued key
     EXPECT_EQ(Log()[1].wParam, 0x54u);
     RECT client;

@@ -17,6 +17,7 @@ void Configure(const Config &config)
 {
     State() = HostState();
     State().config = config;
+    RestartBusyTime();
 }
 
 }  // namespace headless

@@ -1,12 +1,15 @@
 // Headless host: the virtual clock and waiting for input.
 // Implements: host::NowMs, host::WaitForEvents; headless::Advance,
-//   PumpUntilIdle, SetScriptSource. When the layer waits, a pending clock
-//   advance moves to the next timer tick (or to its end); otherwise the script
-//   gives the next step. After the script: open dialogs are cancelled, then
-//   the top-level windows closed; if still nothing can happen the program is
-//   ended with kIdleExitCode rather than waiting for ever.
-// Does not implement: real time; input arriving by itself.
+//   PumpUntilIdle, SetScriptSource. When the layer waits, a held key's due
+//   repeats and release are delivered first; then a pending clock advance
+//   moves to the next timer tick or key event (or to its end); otherwise the
+//   script gives the next step. After the script: open dialogs are cancelled,
+//   then the top-level windows closed; if still nothing can happen the program
+//   is ended with kIdleExitCode rather than waiting for ever. With
+//   busyTimeCounts the real time the program works is added to the clock.
+// Does not implement: real time spent waiting; input arriving by itself.
 #include <algorithm>
+#include <chrono>
 
 #include "platform/hosts/headless/headless_state.h"
 #include "platform/user/observe.h"
@@ -14,6 +17,19 @@
 
 namespace headless {
 namespace {
+
+int64_t RealMicroseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The earlier of two due times, -1 standing for none.
+int64_t Earliest(int64_t a, int64_t b)
+{
+    if (a == -1) return b;
+    return b == -1 ? a : std::min(a, b);
+}
 
 // Moves the clock to the next tick on the way to the advance's end.
 void StepClock(int64_t wakeAtMs)
@@ -43,7 +59,22 @@ bool CloseNext()
 
 }  // namespace
 
-int64_t NowMs() { return State().nowMs; }
+void ChargeBusyTime()
+{
+    HostState &state = State();
+    if (!state.config.busyTimeCounts) return;
+    int64_t workedMs = (RealMicroseconds() - state.busySinceUs) / 1000;
+    state.nowMs += workedMs;
+    state.busySinceUs += workedMs * 1000;
+}
+
+void RestartBusyTime() { State().busySinceUs = RealMicroseconds(); }
+
+int64_t NowMs()
+{
+    ChargeBusyTime();
+    return State().nowMs;
+}
 
 bool PumpUntilIdle()
 {
@@ -70,7 +101,7 @@ void Advance(int64_t ms)
             state.advancing = false;
             return;
         }
-        StepClock(layer_internal::EarliestTimerDue());
+        if (!DeliverDueKeys()) StepClock(Earliest(layer_internal::EarliestTimerDue(), NextKeyEventMs()));
     }
     PumpUntilIdle();
 }
@@ -87,13 +118,26 @@ bool EndedIdle() { return State().endedIdle; }
 
 namespace host {
 
-int64_t NowMs() { return headless::State().nowMs; }
+int64_t NowMs() { return headless::NowMs(); }
+
+namespace {
+
+// Waiting takes no time of the program's: the busy count restarts when the
+// host hands control back.
+struct WaitScope {
+    WaitScope() { headless::ChargeBusyTime(); }
+    ~WaitScope() { headless::RestartBusyTime(); }
+};
+
+}  // namespace
 
 void WaitForEvents(int64_t wakeAtMs)
 {
+    WaitScope scope;
     headless::HostState &state = headless::State();
+    if (headless::DeliverDueKeys()) return;
     if (state.advancing) {
-        headless::StepClock(wakeAtMs);
+        headless::StepClock(headless::Earliest(wakeAtMs, headless::NextKeyEventMs()));
         return;
     }
     if (state.script && !state.scriptEnded) {

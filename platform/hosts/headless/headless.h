@@ -18,6 +18,11 @@ namespace headless {
 constexpr RECT kFrameInsets = {8, 31, 8, 8};
 constexpr int kScrollBarThickness = 17;
 
+// A held key repeats as on a default X server: the first repeat 660 ms after
+// the press, then one every 40 ms (25 a second).
+constexpr int kRepeatDelayMs = 660;
+constexpr int kRepeatIntervalMs = 40;
+
 struct Config {
     int screenWidth = 1920;
     int screenHeight = 1080;
@@ -25,12 +30,17 @@ struct Config {
     // that sizes windows itself would give it; -1: what the outer size leaves.
     int clientWidth = -1;
     int clientHeight = -1;
+    // The clock also runs on by the real time the program spends between
+    // waits, as on a machine where work takes time: key repeats and timer
+    // ticks then fall due while a slow decode runs. Off: work takes no time.
+    bool busyTimeCounts = false;
 };
 
 // Starts afresh: the configuration, the clock at 0, no script, no records.
 void Configure(const Config &config);
 
-// The virtual clock; it moves only through Advance (directly or by script).
+// The virtual clock; it moves only through Advance (directly or by script, a
+// held key's `hold` included) and, when busyTimeCounts, by the program's work.
 int64_t NowMs();
 // Moves the clock on by `ms`, stopping at each timer tick on the way so that
 // the queue is drained after each one; returns when the clock has arrived, or

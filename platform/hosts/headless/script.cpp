@@ -1,9 +1,10 @@
 // Headless host: the script commands, one a line, that stand for a user.
-// Implements: key NAME, resize W H, advance MS, close, dialog TEXT, dialog-ok,
+// Implements: key NAME (a press and its release), hold NAME MS (see
+//   held_key.cpp), resize W H, advance MS, close, dialog TEXT, dialog-ok,
 //   dialog-cancel, dialog-esc, hscroll CODE [POS], vscroll CODE [POS],
 //   png FILE and show (through the show handler); blank lines and lines
 //   starting with '#' do nothing.
-// Does not implement: mouse positions, key releases, modifier states.
+// Does not implement: mouse positions, modifier states.
 #include <cstdlib>
 #include <sstream>
 
@@ -89,8 +90,21 @@ bool RunKey(const Words &words, std::string *error)
     long key;
     if (words.size() != 2 || !Lookup(kKeys, words[1], 0, 0xFF, &key))
         return Fail(error, "key wants a key name or 0xNN");
+    HWND target = KeyTarget();
+    if (target == nullptr) return Fail(error, "no window");
+    layer::OnKeyDown(target, static_cast<UINT>(key));
+    layer::OnKeyUp(target, static_cast<UINT>(key));
+    return true;
+}
+
+bool RunHold(const Words &words, std::string *error)
+{
+    long key, ms;
+    if (words.size() != 3 || !Lookup(kKeys, words[1], 0, 0xFF, &key) ||
+        !ParseNumber(words[2], 0, 1L << 40, &ms))
+        return Fail(error, "hold wants a key name or 0xNN and milliseconds");
     if (KeyTarget() == nullptr) return Fail(error, "no window");
-    layer::OnKeyDown(KeyTarget(), static_cast<UINT>(key));
+    HoldKey(KeyTarget(), static_cast<UINT>(key), ms);
     return true;
 }
 
@@ -175,6 +189,7 @@ bool RunScriptLine(const std::string &line, std::string *error)
     if (words.empty() || words[0][0] == '#') return true;
     const std::string &command = words[0];
     if (command == "key") return RunKey(words, error);
+    if (command == "hold") return RunHold(words, error);
     if (command == "resize") return RunResize(words, error);
     if (command == "advance") return RunAdvance(words, error);
     if (command == "close") return RunClose();
