@@ -152,6 +152,8 @@ void ReplaySession::Absorb(const std::string &line, ReplayRun *run)
     std::string value = colon == std::string::npos ? "" : line.substr(colon + 2);
     if (name == "messagebox")
         run->messageBoxes.push_back(value);
+    else if (name == "message")
+        run->messages.push_back(value);
     else if (name == "exit")
         run->exitCode = std::atoi(value.c_str());
     else if (name == "title" || run->shows.empty())

@@ -28,6 +28,7 @@ struct Snapshot {
 struct ReplayRun {
     std::vector<Snapshot> shows;
     std::vector<std::string> messageBoxes;  // "caption | text"
+    std::vector<std::string> messages;      // --trace: "MS NAME 0xWPARAM 0xLPARAM"
     int exitCode = -1000;                   // from the `exit:` line
     int driverStatus = -1;                  // the driver's own exit status
     std::string errors;                     // its standard error

@@ -22,29 +22,41 @@ bool ParseSizeOption(const char *name, const char *value, int minimum, int *widt
     return false;
 }
 
+// The option at `option` (with the word after it, `value`): how many words it
+// takes, 0 when it is not an option (the viewer's arguments begin), -1 when
+// it is not understood.
+int ParseOption(const char *option, const char *value, ReplayOptions *options, std::string *error)
+{
+    headless::Config &config = options->config;
+    if (std::strcmp(option, "--busy-time") == 0) {
+        config.busyTimeCounts = true;
+        return 1;
+    }
+    if (std::strcmp(option, "--trace") == 0) {
+        options->trace = true;
+        return 1;
+    }
+    if (std::strcmp(option, "--screen") == 0)
+        return ParseSizeOption(option, value, 1, &config.screenWidth, &config.screenHeight, error) ? 2 : -1;
+    if (std::strcmp(option, "--client") == 0)
+        return ParseSizeOption(option, value, 0, &config.clientWidth, &config.clientHeight, error) ? 2 : -1;
+    return 0;
+}
+
 }  // namespace
 
 bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::string *error)
 {
     int i = 1;
-    for (; i < argc; ++i) {
-        const char *option = argv[i];
-        const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
-        headless::Config &config = options->config;
-        if (std::strcmp(option, "--") == 0) {
+    while (i < argc) {
+        if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
         }
-        if (std::strcmp(option, "--screen") == 0) {
-            if (!ParseSizeOption(option, value, 1, &config.screenWidth, &config.screenHeight, error))
-                return false;
-        } else if (std::strcmp(option, "--client") == 0) {
-            if (!ParseSizeOption(option, value, 0, &config.clientWidth, &config.clientHeight, error))
-                return false;
-        } else {
-            break;  // the viewer's arguments begin
-        }
-        ++i;
+        int taken = ParseOption(argv[i], i + 1 < argc ? argv[i + 1] : nullptr, options, error);
+        if (taken < 0) return false;
+        if (taken == 0) break;  // the viewer's arguments begin
+        i += taken;
     }
     for (; i < argc; ++i) options->viewerArguments.push_back(argv[i]);
     return true;

@@ -1,5 +1,6 @@
 // The replay driver's command line:
-//   kovlo-replay [--screen WxH] [--client WxH] [--] [viewer arguments...]
+//   kovlo-replay [--screen WxH] [--client WxH] [--busy-time] [--trace] [--]
+//                [viewer arguments...]
 #pragma once
 
 #include <string>
@@ -9,6 +10,7 @@
 
 struct ReplayOptions {
     headless::Config config;
+    bool trace = false;  // print each message the main window's procedure receives
     std::vector<std::string> viewerArguments;  // after the program name
 };
 

@@ -60,4 +60,25 @@ TEST(ReplayOptionsTest, SizesAndViewerArguments)
     }
 }
 
+TEST(ReplayOptionsTest, BusyTimeAndTraceAreSwitchesBeforeTheViewersArguments)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        bool busyTime, trace;
+        std::vector<std::string> viewer;
+    };
+    const Case cases[] = {
+        {{"--busy-time", "--trace", "/tmp/a"}, true, true, {"/tmp/a"}},
+        {{"--trace", "--client", "10x10", "--", "--busy-time"}, false, true, {"--busy-time"}},
+        {{"/tmp/a", "--trace"}, false, false, {"/tmp/a", "--trace"}},
+    };
+    for (const Case &c : cases) {
+        Parsed parsed = Parse(c.arguments);
+        ASSERT_TRUE(parsed.ok) << c.arguments[0];
+        EXPECT_EQ(parsed.options.config.busyTimeCounts, c.busyTime) << c.arguments[0];
+        EXPECT_EQ(parsed.options.trace, c.trace) << c.arguments[0];
+        EXPECT_EQ(parsed.options.viewerArguments, c.viewer) << c.arguments[0];
+    }
+}
+
 }  // namespace
