@@ -9,9 +9,9 @@ namespace {
 
 LRESULT CALLBACK LoggingWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_KEYDOWN || message == WM_SIZE || message == WM_HSCROLL ||
-        message == WM_VSCROLL || message == WM_CLOSE) {
-        g_logged.push_back({message, wParam});
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SIZE ||
+        message == WM_HSCROLL || message == WM_VSCROLL || message == WM_CLOSE) {
+        g_logged.push_back({message, wParam, lParam});
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -55,13 +55,13 @@ void Settle()
 }
 
 // GTK's key bindings look keys up by their hardware code, so the event has one.
-void SendKey(GdkWindow *window, guint keyval, GdkModifierType state)
+void SendKey(GdkWindow *window, guint keyval, GdkModifierType state, GdkEventType type)
 {
     GdkKeymapKey *keys = nullptr;
     gint count = 0;
     gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()),
                                       keyval, &keys, &count);
-    GdkEvent *event = gdk_event_new(GDK_KEY_PRESS);
+    GdkEvent *event = gdk_event_new(type);
     event->key.window = GDK_WINDOW(g_object_ref(window));
     event->key.keyval = keyval;
     event->key.state = state;
@@ -111,4 +111,10 @@ void GtkHostTest::TearDown()
 void GtkHostTest::PressKey(guint keyval, GdkModifierType state)
 {
     SendKey(gtk_widget_get_window(TopLevel()->window), keyval, state);
+    SendKey(gtk_widget_get_window(TopLevel()->window), keyval, state, GDK_KEY_RELEASE);
+}
+
+void GtkHostTest::SendWindowKey(guint keyval, GdkEventType type)
+{
+    SendKey(gtk_widget_get_window(TopLevel()->window), keyval, GdkModifierType(0), type);
 }

@@ -12,8 +12,10 @@
 struct Logged {
     UINT message;
     WPARAM wParam;
+    LPARAM lParam;
 };
-// WM_KEYDOWN, WM_SIZE, WM_HSCROLL, WM_VSCROLL and WM_CLOSE as they arrived.
+// WM_KEYDOWN, WM_KEYUP, WM_SIZE, WM_HSCROLL, WM_VSCROLL and WM_CLOSE as they
+// arrived.
 extern std::vector<Logged> g_logged;
 std::vector<Logged> LoggedOf(UINT message);
 
@@ -23,8 +25,9 @@ bool PumpUntil(const std::function<bool()> &done);
 // Delivers what is waiting, on both sides, until neither has anything.
 void Settle();
 
-// A key press as the X server would deliver it to a window.
-void SendKey(GdkWindow *window, guint keyval, GdkModifierType state);
+// A key press (or release) as the X server would deliver it to a window.
+void SendKey(GdkWindow *window, guint keyval, GdkModifierType state,
+             GdkEventType type = GDK_KEY_PRESS);
 
 class GtkHostTest : public ::testing::Test {
 protected:
@@ -36,7 +39,9 @@ protected:
 
     HostTopLevel *TopLevel() const { return FindTopLevel(hwnd_); }
 
+    // A press and its release, or either of them, on the window.
     void PressKey(guint keyval, GdkModifierType state);
+    void SendWindowKey(guint keyval, GdkEventType type);
 
     HWND hwnd_ = nullptr;
 };

@@ -1,5 +1,5 @@
 // The GTK host's top-level window on a display: GDK key events reach the
-// window procedure as WM_KEYDOWN, scroll bars mirror the layer's records and
+// window procedure as WM_KEYDOWN and WM_KEYUP, a held key's repeats fold, scroll bars mirror the layer's records and
 // turn GTK's requests into WM_HSCROLL, the client area follows the bars, the
 // close box asks the window procedure, and waiting ends as it should.
 #include "tests/gtk/host_fixture.h"
@@ -36,6 +36,21 @@ TEST_F(GtkHostTest, KeyPressesArriveAsVirtualKeysAndAltKeysDoNot)
             EXPECT_EQ(keys[0].wParam, WPARAM(c.expected));
         }
     }
+}
+
+// X's detectable auto-repeat: a held key gives presses without releases.
+TEST_F(GtkHostTest, APressOfAKeyThatIsDownIsARepeatAndWaitingRepeatsFold)
+{
+    for (int press = 0; press < 3; ++press) SendWindowKey(GDK_KEY_space, GDK_KEY_PRESS);
+    SendWindowKey(GDK_KEY_space, GDK_KEY_RELEASE);
+    SendWindowKey(GDK_KEY_space, GDK_KEY_PRESS);  // a new press after the release
+    Settle();
+    std::vector<LPARAM> keys;
+    for (const Logged &entry : g_logged) {
+        if (entry.message == WM_KEYDOWN || entry.message == WM_KEYUP) keys.push_back(entry.lParam);
+    }
+    EXPECT_EQ(keys, (std::vector<LPARAM>{0x00390001, 0x40390002, LPARAM(0xC0390001), 0x00390001}));
+    SendWindowKey(GDK_KEY_space, GDK_KEY_RELEASE);
 }
 
 TEST_F(GtkHostTest, ShownBarsTakeTheirThicknessFromTheClientAreaWithoutASecondSizeMessage)

@@ -51,6 +51,9 @@ struct GtkHostState {
     // Counts the calls into namespace layer, so WaitForEvents can tell an
     // event meant for the application from GTK's own housekeeping.
     uint64_t deliveries = 0;
+    // Hardware codes of the keys pressed on our windows and not yet released:
+    // a press of one of them is the keyboard's auto-repeat.
+    std::vector<guint16> heldKeys;
 };
 
 GtkHostState &GtkHost();
@@ -83,7 +86,7 @@ GtkWidget *TakeHostWindow(List &list, HWND hwnd)
 GtkWidget *CreateClientArea(HostTopLevel *topLevel);
 GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar);
 void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &view);
-// Connects the window's key presses to the layer (input.cpp).
+// Connects the window's key presses and releases to the layer (input.cpp).
 void ConnectKeyPresses(HostTopLevel *topLevel);
 // Learns the window manager's frame once a window is on screen (frame.cpp).
 void WatchFrame(HostTopLevel *topLevel);

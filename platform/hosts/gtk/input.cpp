@@ -1,10 +1,14 @@
-// GTK host: the user's keys (the counterpart of the headless host's script).
-// Implements: key presses on a top-level turned into layer::OnKeyDown with the
-//   Windows virtual-key code; GTK's auto-repeat gives repeated key-downs, as
-//   Windows does. Scroll-bar input is in scroll_bars.cpp, the close box in
-//   window.cpp, resizes in client_area.cpp.
-// Does not implement: key releases or characters (the viewer reads neither),
-//   keys pressed with Alt (on Windows those are system keys, not WM_KEYDOWN).
+// GTK host: the user's keys (the counterpart of the headless host's script
+// and held_key.cpp).
+// Implements: key presses and releases on a top-level turned into
+//   layer::OnKeyDown and layer::OnKeyUp with the Windows virtual-key code. A
+//   press of a key that is already down is the keyboard's auto-repeat: GDK
+//   turns on X's detectable auto-repeat, so a held key gives presses with no
+//   release between, and the layer folds those into a key-down still waiting.
+//   Scroll-bar input is in scroll_bars.cpp, the close box in window.cpp,
+//   resizes in client_area.cpp.
+// Does not implement: characters (the viewer reads none), keys pressed with
+//   Alt (on Windows those are system keys, not WM_KEYDOWN).
 #include "platform/hosts/gtk/gtk_state.h"
 #include "platform/hosts/gtk/translate.h"
 
@@ -23,15 +27,55 @@ guint UnshiftedKeyval(const GdkEventKey *event)
     return keyval;
 }
 
+UINT VirtualKeyOf(const GdkEventKey *event)
+{
+    UINT virtualKey = VirtualKeyFromKeyval(UnshiftedKeyval(event));
+    return virtualKey != 0 ? virtualKey : VirtualKeyFromKeyval(event->keyval);
+}
+
+// Notes the key as down; true when it already was.
+bool NoteKeyDown(guint16 keycode)
+{
+    std::vector<guint16> &held = GtkHost().heldKeys;
+    if (std::find(held.begin(), held.end(), keycode) != held.end()) return true;
+    held.push_back(keycode);
+    return false;
+}
+
+void NoteKeyUp(guint16 keycode)
+{
+    std::vector<guint16> &held = GtkHost().heldKeys;
+    held.erase(std::remove(held.begin(), held.end(), keycode), held.end());
+}
+
 gboolean OnKeyPress(GtkWidget *, GdkEventKey *event, gpointer hwnd)
 {
+    bool autoRepeat = NoteKeyDown(event->hardware_keycode);
     if (event->state & GDK_MOD1_MASK) return FALSE;
-    UINT virtualKey = VirtualKeyFromKeyval(UnshiftedKeyval(event));
-    if (virtualKey == 0) virtualKey = VirtualKeyFromKeyval(event->keyval);
+    UINT virtualKey = VirtualKeyOf(event);
     if (virtualKey == 0) return FALSE;
     NoteDelivery();
-    layer::OnKeyDown(static_cast<HWND>(hwnd), virtualKey);
+    layer::OnKeyDown(static_cast<HWND>(hwnd), virtualKey, autoRepeat);
     return TRUE;  // GTK's own key bindings (focus moves) must not see it
+}
+
+gboolean OnKeyRelease(GtkWidget *, GdkEventKey *event, gpointer hwnd)
+{
+    NoteKeyUp(event->hardware_keycode);
+    if (event->state & GDK_MOD1_MASK) return FALSE;
+    UINT virtualKey = VirtualKeyOf(event);
+    if (virtualKey == 0) return FALSE;
+    NoteDelivery();
+    layer::OnKeyUp(static_cast<HWND>(hwnd), virtualKey);
+    return TRUE;
+}
+
+// A key released while another window has the keyboard is never reported to
+// us: forget what was held, so that its next press counts as a first one.
+gboolean OnFocusOut(GtkWidget *, GdkEventFocus *, gpointer)
+{
+    GtkHost().heldKeys.clear();
+    return FALSE;
 }
 
 }  // namespace
@@ -39,4 +83,6 @@ gboolean OnKeyPress(GtkWidget *, GdkEventKey *event, gpointer hwnd)
 void ConnectKeyPresses(HostTopLevel *topLevel)
 {
     g_signal_connect(topLevel->window, "key-press-event", G_CALLBACK(OnKeyPress), topLevel->hwnd);
+    g_signal_connect(topLevel->window, "key-release-event", G_CALLBACK(OnKeyRelease), topLevel->hwnd);
+    g_signal_connect(topLevel->window, "focus-out-event", G_CALLBACK(OnFocusOut), nullptr);
 }
