@@ -1,6 +1,9 @@
 // kovlo-gtk-probe: the helper of the real-window checks (window_checks.sh).
 //
-//   folder DIR colours|scroll|empty   make a test folder of JPEG files
+//   folder DIR colours|scroll|large|empty
+//                                     make a test folder of JPEG files
+//   hold WINDOW KEYSYM MS QUIET       hold a key on the window, release it and
+//                                     watch the window settle (hold_watch.h)
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
 //   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
 //                                     are within TOL of the colour per channel
@@ -19,7 +22,9 @@
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "tests/gtk/hold_watch.h"
 #include "tests/support/jpeg_writer.h"
 
 namespace {
@@ -51,6 +56,22 @@ RawPicture ScrollPicture()
     return picture;
 }
 
+// 40 names of one 24-megapixel photograph, whose decode takes longer than the
+// 40 ms between a held key's repeats; the status strip tells them apart.
+int MakeLargeFolder(const std::string &dir)
+{
+    JpegOptions options;
+    options.subsample420 = true;
+    options.quality = 90;
+    WriteBytes(dir + "/p00.jpg", EncodeJpeg(MakePhotoPicture(6000, 4000, 3, 5), options));
+    for (int i = 1; i < 40; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "/p%02d.jpg", i);
+        if (link((dir + "/p00.jpg").c_str(), (dir + name).c_str()) != 0) return 2;
+    }
+    return 0;
+}
+
 int MakeFolder(const std::string &dir, const std::string &kind)
 {
     mkdir(dir.c_str(), 0755);
@@ -61,6 +82,8 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         WriteBytes(dir + "/c.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
     } else if (kind == "scroll") {
         WriteBytes(dir + "/scroll.jpg", EncodeJpeg(ScrollPicture()));
+    } else if (kind == "large") {
+        return MakeLargeFolder(dir);
     } else if (kind != "empty") {
         return 2;
     }
@@ -174,7 +197,7 @@ int PrintFrame(unsigned long window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box|frame ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box|frame|hold ...\n");
     return 2;
 }
 
@@ -191,5 +214,7 @@ int main(int argc, char **argv)
     }
     if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
     if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
+    if (command == "hold" && argc == 6)
+        return HoldKeyAndWatch(strtoul(argv[2], nullptr, 0), argv[3], atoi(argv[4]), atoi(argv[5]));
     return Usage();
 }
