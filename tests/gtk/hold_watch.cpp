@@ -8,6 +8,7 @@
 #include <X11/extensions/XTest.h>
 #include <sys/select.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -92,8 +93,10 @@ int HoldKeyAndWatch(unsigned long window, const char *keysym, int holdMs, int qu
     const double released = NowMs();
     int changes = 0;
     double lastChange = released;
-    for (double began; (began = WaitForDrawing(display, damage, damageEvent,
-                                               quietMs - (NowMs() - lastChange))) >= 0;) {
+    // A viewer still working through steps may show nothing new for a while:
+    // stillness counts only after the first change, or after 10 s of none.
+    auto still = [&] { return (changes == 0 ? std::max(quietMs, 10000) : quietMs) - (NowMs() - lastChange); };
+    for (double began; (began = WaitForDrawing(display, damage, damageEvent, still())) >= 0;) {
         uint64_t hash = WindowHash(display, window);
         if (hash != shown) ++changes, lastChange = began, shown = hash;
         if (NowMs() - released > 60000) return 3;
