@@ -3,7 +3,7 @@
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
 # CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
-# scroll, framed (the only one with a window manager).
+# scroll, no_gl, framed and framed_decodes (the last two with a window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout.
 set -euo pipefail
@@ -51,8 +51,10 @@ client_count() {
     "$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) "$3" "$4" "$5" "$6"
 }
 
+# Starts the viewer on a folder; anything after the folder goes before the
+# viewer's command (env, strace).
 start_viewer() {
-    "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
+    "${@:2}" "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
     viewer_pid=$!
 }
 
@@ -81,7 +83,7 @@ fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で�
 open_colours() {
     folder="$work/colours"
     "$probe" folder "$folder" colours
-    start_viewer "$folder"
+    start_viewer "$folder" "$@"
     main=$(find_window "全3枚")
     [ -n "$main" ] || fail "no main window"
     wait_until "the first picture" client_pixel_is 400 287 FF0000
@@ -245,6 +247,48 @@ check_framed() {
     expect_exit 0
 }
 
+# Under a window manager the first picture is decoded once: the frame is known
+# before the first client size. Opens are counted with strace; the second
+# picture, reached with a key that comes after every event of the start-up,
+# shows that start-up is over.
+check_framed_decodes() {
+    command -v openbox >/dev/null || { echo "skipped: no openbox"; exit 77; }
+    strace -f -o /dev/null true 2>/dev/null || { echo "skipped: no strace here"; exit 77; }
+    openbox >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    open_colours strace -f -e trace=open,openat -o "$work/opens.txt"
+    wait_until "the framed window at 560,240 800x600" frame_is "$main" "560 240 800 600"
+    press "$main" space
+    wait_until "the second picture" client_pixel_is 400 287 00FF00
+    press "$main" Escape
+    expect_exit 0
+    local opens
+    opens=$(grep -c "/colours/a\.jpg\"" "$work/opens.txt" || true)
+    [ "$opens" = 1 ] || fail "the first picture was opened $opens times"
+}
+
+# Maps of the viewer's process that belong to OpenGL (the GL dispatch, GLX,
+# EGL, Mesa's drivers and LLVM), one a line.
+gl_libraries() {
+    grep -Eo '/[^ ]*/(libGL[^/]*|libEGL[^/]*|libglapi[^/]*|libLLVM[^/]*|dri/[^/]*)$' \
+        "/proc/$viewer_pid/maps" | sort -u || true
+}
+
+# The viewer keeps GDK off OpenGL, unless the user asked for it with GDK_GL.
+check_no_gl() {
+    open_colours env -u GDK_GL
+    [ -z "$(gl_libraries)" ] || fail "GL mapped into the viewer: $(gl_libraries | tr '\n' ' ')"
+    press "$main" Escape
+    expect_exit 0
+    # GL drawing does not reach Xvfb's screenshots: the window is enough here.
+    start_viewer "$folder" env GDK_GL=always
+    main=$(find_window "全3枚")
+    [ -n "$main" ] || fail "no main window with GDK_GL=always"
+    [ -n "$(gl_libraries)" ] || fail "GDK_GL=always from the user was overridden"
+    press "$main" Escape
+    expect_exit 0
+}
+
 # One 1600x1200 picture at actual size: its left 60 columns red, its top 60
 # rows green, the rest mid blue. A page is 60 pixels, a line 10.
 check_scroll() {
@@ -274,7 +318,8 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | jump | slideshow | resize | scroll | framed)
+start | closing | no_files | stepping | jump | slideshow | resize | scroll | framed | \
+    framed_decodes | no_gl)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac

@@ -94,10 +94,20 @@ int MeasureScrollBarThickness()
     return natural > 0 ? natural : 1;
 }
 
+// Nothing here draws with OpenGL, yet GDK sets it up when it opens an X
+// display, mapping a GL driver (on a machine without a GPU, Mesa's software
+// renderer and LLVM: some 40 MiB and tens of milliseconds). A GDK_GL the user
+// set is left as it is.
+void KeepGdkOffOpenGl()
+{
+    setenv("GDK_GL", "disable", 0);
+}
+
 }  // namespace
 
 void host::Init(int *argc, char ***argv)
 {
+    KeepGdkOffOpenGl();
     if (!gtk_init_check(argc, argv)) {
         // The exit code of a viewer whose window cannot be created.
         std::fprintf(stderr, "kovlo: cannot open the display\n");

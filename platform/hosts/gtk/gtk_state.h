@@ -87,3 +87,6 @@ void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &vi
 void ConnectKeyPresses(HostTopLevel *topLevel);
 // Learns the window manager's frame once a window is on screen (frame.cpp).
 void WatchFrame(HostTopLevel *topLevel);
+// Asks the window manager, before the window is shown, what frame it will put
+// around it; false when there is no answer (frame.cpp).
+bool AskFrameInsets(GtkWidget *window, RECT *insets);

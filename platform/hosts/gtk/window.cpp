@@ -49,6 +49,20 @@ void ApplyIbeam(GtkWidget *client, gpointer)
     g_object_unref(cursor);
 }
 
+// The frame asked for before the window is shown: the client size the layer
+// gave the window (its outer size as if unframed) becomes the one that is left
+// inside the frame, before the application hears of any size at all. `outer`
+// is a copy: the layer's own rectangle changes with the report.
+void LearnFrameInAdvance(HostTopLevel *topLevel, const RECT outer)
+{
+    RECT insets;
+    if (!AskFrameInsets(topLevel->window, &insets)) return;
+    GtkHost().frameInsets = insets;
+    layer::OnClientResized(topLevel->hwnd, outer.right - outer.left - insets.left - insets.right,
+                           outer.bottom - outer.top - insets.top - insets.bottom);
+    PlaceWindow(topLevel, outer);
+}
+
 GtkWidget *BuildContents(HostTopLevel *topLevel)
 {
     GtkWidget *grid = gtk_grid_new();
@@ -72,7 +86,9 @@ void host::CreateTopLevel(HWND hwnd, const RECT &outer)
     g_signal_connect(topLevel->window, "destroy-event", G_CALLBACK(OnDestroyEvent), hwnd);
     ConnectKeyPresses(topLevel.get());
     WatchFrame(topLevel.get());
+    // Placed first, so that GTK realises the window at its size.
     PlaceWindow(topLevel.get(), outer);
+    LearnFrameInAdvance(topLevel.get(), outer);
     GtkHost().topLevels.push_back(std::move(topLevel));
 }
 
