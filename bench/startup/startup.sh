@@ -21,21 +21,20 @@ fi
 # One line of "name value" pairs per run, after a warm-up that is not counted.
 cat >"$work/run_all.sh" <<RUN
 "$bench" "\$(date +%s%N)" "$folder" >/dev/null 2>&1
-for _ in \$(seq "$runs"); do "$bench" "\$(date +%s%N)" "$folder" 2>>"$work/peaks.txt"; done
+for _ in \$(seq "$runs"); do "$bench" "\$(date +%s%N)" "$folder"; done
 RUN
 xvfb-run -a -s "-screen 0 1920x1080x24" bash "$work/run_all.sh" >"$work/runs.txt"
 
 # Median of each phase over the runs.
-python3 - "$work/runs.txt" "$work/peaks.txt" <<'PY'
+python3 - "$work/runs.txt" <<'PY'
 import statistics, sys
 rows = [line.split() for line in open(sys.argv[1]) if line.strip()]
-peaks = [float(line) for line in open(sys.argv[2]) if line.strip()]
-names = rows[0][0::3]
-print(f"{len(rows)} runs, medians; CPU time counts every thread of the process")
-print(f"  {'phase':14s} {'wall ms':>9s} {'CPU ms':>9s}")
+names = rows[0][0::4]
+print(f"{len(rows)} runs, medians. CPU time counts every thread of the process;")
+print("peak is the process's VmHWM at the end of the phase.")
+print(f"| phase | wall ms | CPU ms | peak MiB |")
+print(f"| --- | --- | --- | --- |")
 for i, name in enumerate(names):
-    wall = statistics.median(float(r[3 * i + 1]) for r in rows)
-    cpu = statistics.median(float(r[3 * i + 2]) for r in rows)
-    print(f"  {name:14s} {wall:9.1f} {cpu:9.1f}")
-print(f"  peak memory (VmHWM) {statistics.median(peaks):.1f} MiB")
+    wall, cpu, peak = (statistics.median(float(r[4 * i + k]) for r in rows) for k in (1, 2, 3))
+    print(f"| {name} | {wall:.1f} | {cpu:.1f} | {peak:.1f} |")
 PY

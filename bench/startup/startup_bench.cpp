@@ -33,11 +33,22 @@ double ClockMs(clockid_t clock)
 
 double NowMs() { return ClockMs(CLOCK_REALTIME); }
 
+// The process's peak resident memory so far (VmHWM), in MiB.
+double PeakMiB()
+{
+    FILE *status = fopen("/proc/self/status", "r");
+    char line[256];
+    long kib = 0;
+    while (status && fgets(line, sizeof line, status)) sscanf(line, "VmHWM: %ld", &kib);
+    if (status) fclose(status);
+    return kib / 1024.0;
+}
+
 // A phase's wall-clock and CPU time (all threads of the process): on a loaded
-// machine the CPU time is the steadier figure.
+// machine the CPU time is the steadier figure. Then the peak memory at its end.
 struct Phase {
     const char *name;
-    double wallMs, cpuMs;
+    double wallMs, cpuMs, peakMiB;
 };
 Phase g_phases[10];
 int g_phaseCount = 0;
@@ -47,25 +58,28 @@ double g_lastWall = 0, g_lastCpu = 0;
 void EndPhase(const char *name)
 {
     double wall = NowMs(), cpu = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
-    g_phases[g_phaseCount++] = {name, wall - g_lastWall, cpu - g_lastCpu};
+    g_phases[g_phaseCount++] = {name, wall - g_lastWall, cpu - g_lastCpu, PeakMiB()};
     g_lastWall = wall;
     g_lastCpu = cpu;
 }
 
 // The first reload and the first paint, timed inside the window's creation.
-Phase g_reload = {"first_reload", 0, 0}, g_paint = {"first_paint", 0, 0};
+Phase g_reload = {"first_reload", 0, 0, 0}, g_paint = {"first_paint", 0, 0, 0};
+double g_peakBeforeReload = 0;
 bool g_drawn = false;
 
 // The viewer's window procedure with the first WM_CREATE and WM_PAINT timed.
 LRESULT CALLBACK TimedWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     double wall = NowMs(), cpu = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
+    if (message == WM_CREATE) g_peakBeforeReload = PeakMiB();
     LRESULT result = ViewerWndProc(hwnd, message, wParam, lParam);
     Phase *timed = message == WM_CREATE ? &g_reload
                  : message == WM_PAINT && g_paint.wallMs == 0 ? &g_paint : nullptr;
     if (timed) {
         timed->wallMs += NowMs() - wall;
         timed->cpuMs += ClockMs(CLOCK_PROCESS_CPUTIME_ID) - cpu;
+        timed->peakMiB = PeakMiB();
     }
     return result;
 }
@@ -76,6 +90,7 @@ void SplitWindowPhase()
     Phase &window = g_phases[g_phaseCount - 1];
     window.wallMs -= g_reload.wallMs + g_paint.wallMs;
     window.cpuMs -= g_reload.cpuMs + g_paint.cpuMs;
+    window.peakMiB = g_peakBeforeReload;
     g_phases[g_phaseCount++] = g_reload;
     g_phases[g_phaseCount++] = g_paint;
 }
@@ -113,30 +128,22 @@ void AwaitFirstDraw()
     gdk_display_sync(gdk_display_get_default());
 }
 
-long PeakKiB()
-{
-    FILE *status = fopen("/proc/self/status", "r");
-    char line[256];
-    long kib = 0;
-    while (status && fgets(line, sizeof line, status)) sscanf(line, "VmHWM: %ld", &kib);
-    if (status) fclose(status);
-    return kib;
-}
 
 }  // namespace
 
 void PrintPhases(double execMs)
 {
     for (int i = 0; i < g_phaseCount; ++i) {
-        printf("%s %.2f %.2f ", g_phases[i].name, g_phases[i].wallMs, g_phases[i].cpuMs);
+        const Phase &p = g_phases[i];
+        printf("%s %.2f %.2f %.1f ", p.name, p.wallMs, p.cpuMs, p.peakMiB);
     }
-    printf("total %.2f %.2f\n", g_lastWall - execMs, ClockMs(CLOCK_PROCESS_CPUTIME_ID));
-    fprintf(stderr, "%.1f\n", PeakKiB() / 1024.0);
+    printf("total %.2f %.2f %.1f\n", g_lastWall - execMs, ClockMs(CLOCK_PROCESS_CPUTIME_ID),
+           PeakMiB());
 }
 
 // startup_bench EXEC_TIME_NS FOLDER: EXEC_TIME_NS is CLOCK_REALTIME just
-// before exec (date +%s%N). Prints "name wall-ms cpu-ms" for each phase on
-// standard output, the peak memory (VmHWM, MiB) on standard error.
+// before exec (date +%s%N). Prints "name wall-ms cpu-ms peak-MiB" for each
+// phase, and the same for the total, on one line.
 int main(int argc, char **argv)
 {
     if (argc != 3) return 2;
