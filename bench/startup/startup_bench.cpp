@@ -17,7 +17,6 @@
 
 #include "app/main_window.h"
 #include "app/viewer_state.h"
-#include "app/viewer_texts.h"
 #include "app/window_proc.h"
 #include "files/file_list.h"
 #include "files/start_folder.h"
@@ -95,17 +94,11 @@ void SplitWindowPhase()
     g_phases[g_phaseCount++] = g_paint;
 }
 
-// RegisterViewerClass with the timed procedure.
+// The viewer's class with the timed procedure.
 void RegisterTimedClass(HINSTANCE instance)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    WNDCLASSA windowClass = ViewerClass(instance);
     windowClass.lpfnWndProc = TimedWndProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "MYICON");
-    windowClass.hCursor = LoadCursorA(NULL, IDC_IBEAM);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = kProgramName;
     RegisterClassA(&windowClass);
 }
 
