@@ -2,8 +2,9 @@
 // Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
 //   state record and the look-ups from the layer's handles to widgets.
 // Does not implement: monitors other than the primary one, work areas, DPI
-//   scaling beyond GTK's own. FrameInsets is zero until a window manager has
-//   framed a window of ours (under a bare X server there is no frame at all).
+//   scaling beyond GTK's own. FrameInsets is zero until the window manager
+//   has said what frame a window of ours gets (frame.cpp asks before the first
+//   window is shown); under a bare X server there is no frame at all.
 #include <cstdio>
 #include <cstdlib>
 
