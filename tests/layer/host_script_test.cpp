@@ -104,6 +104,10 @@ TEST_F(HostScriptTest, TheCommandLineIsRebuiltFromTheArguments)
         {{"kovlo"}, "kovlo"},
         {{"kovlo", "/tmp/My Photos"}, "kovlo /tmp/My Photos"},
         {{"/opt/my apps/kovlo", "a", "b"}, "\"/opt/my apps/kovlo\" a b"},
+        // Quotes of the path's own are closed before the argument.
+        {{"/opt/a\"b/kovlo", "pics"}, "/opt/a\"b/kovlo\" pics"},
+        {{"/opt/a\"b c/kovlo", "pics"}, "/opt/a\"b c/kovlo\" pics"},
+        {{"/opt/\"ab\" c/kovlo", "pics"}, "/opt/\"ab\"\" c/kovlo\" pics"},
         // UTF-8 arguments come out in code page 932: 写真
         {{"kovlo", "\xE5\x86\x99\xE7\x9C\x9F"}, "kovlo \x8E\xCA\x90\x5E"},
     };
