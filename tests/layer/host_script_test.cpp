@@ -129,8 +129,10 @@ TEST_F(HostScriptTest, TheClassCursorIsTheIbeam)
     EXPECT_EQ(LoadIconA(nullptr, "MYICON"), LoadIconA(nullptr, "MYICON"));
     EXPECT_NE(GetModuleHandleA(nullptr), nullptr);
     HWND hwnd = CreateTestWindow();
-    // The host was asked for the I-beam over the client area.
+    // The host was asked for the I-beam over the client area, and shows the
+    // class icon.
     EXPECT_TRUE(headless::State().windows[hwnd].ibeamCursor);
+    EXPECT_EQ(headless::State().windows[hwnd].icon.width, 32);
 }
 
 }  // namespace
