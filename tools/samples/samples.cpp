@@ -48,37 +48,36 @@ Bytes Turned(int width, int height, Scene scene, int orientation)
     return EncodeJpeg(StoredFor(PaintLandscape(width, height, scene), orientation), options);
 }
 
+// The picture in another colour space, one pixel at a time.
+RawPicture Converted(const RawPicture &rgb, int components, void (*convert)(const uint8_t *, uint8_t *))
+{
+    RawPicture out = MakePicture(rgb.width, rgb.height, components);
+    for (int y = 0; y < rgb.height; ++y)
+        for (int x = 0; x < rgb.width; ++x) convert(const_cast<RawPicture &>(rgb).At(x, y), out.At(x, y));
+    return out;
+}
+
 // Inverted CMYK as print workflows store it: each sample is 255 - ink.
+void ToInvertedCmyk(const uint8_t *rgb, uint8_t *cmyk)
+{
+    int white = std::max({int(rgb[0]), int(rgb[1]), int(rgb[2])});
+    for (int c = 0; c < 3; ++c) cmyk[c] = uint8_t(white ? rgb[c] * 255 / white : 0);
+    cmyk[3] = uint8_t(white);
+}
+
+void ToGrey(const uint8_t *rgb, uint8_t *grey) { *grey = uint8_t((rgb[0] * 77 + rgb[1] * 150 + rgb[2] * 29) >> 8); }
+
 Bytes Cmyk(int width, int height, Scene scene)
 {
-    RawPicture rgb = PaintLandscape(width, height, scene);
-    RawPicture cmyk = MakePicture(width, height, 4);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const uint8_t *p = rgb.At(x, y);
-            int white = std::max({int(p[0]), int(p[1]), int(p[2])});
-            uint8_t *out = cmyk.At(x, y);
-            for (int c = 0; c < 3; ++c) out[c] = uint8_t(white ? p[c] * 255 / white : 0);
-            out[3] = uint8_t(white);
-        }
-    }
     JpegOptions options;
     options.quality = 90;
     options.adobeCmyk = true;
-    return EncodeJpeg(cmyk, options);
+    return EncodeJpeg(Converted(PaintLandscape(width, height, scene), 4, ToInvertedCmyk), options);
 }
 
 Bytes Grey(int width, int height, Scene scene)
 {
-    RawPicture rgb = PaintLandscape(width, height, scene);
-    RawPicture grey = MakePicture(width, height, 1);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const uint8_t *p = rgb.At(x, y);
-            *grey.At(x, y) = uint8_t((p[0] * 77 + p[1] * 150 + p[2] * 29) >> 8);
-        }
-    }
-    return EncodeJpeg(grey, Camera());
+    return EncodeJpeg(Converted(PaintLandscape(width, height, scene), 1, ToGrey), Camera());
 }
 
 Bytes Evening() { return Photo(1600, 1067, {Daylight::Evening, 11, 0.3}); }
