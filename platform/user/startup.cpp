@@ -37,10 +37,13 @@ std::string QuotedProgramPath(const std::string &path)
     if (path.find('"') == std::string::npos) return blanks ? "\"" + path + "\"" : path;
     std::string quoted;
     bool open = false;
-    for (char c : path) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        unsigned char c = path[i];
         if (IsBlank(c) && !open) quoted += '"', open = true;
         if (c == '"') open = !open;
-        quoted += c;
+        quoted += path[i];
+        // The rule reads a lead byte and the byte after it as one character.
+        if (IsLeadByteOf932(c) && i + 1 < path.size()) quoted += path[++i];
     }
     return open ? quoted + '"' : quoted;
 }

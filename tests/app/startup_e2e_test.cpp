@@ -148,7 +148,8 @@ TEST(StartupTest, ProgramNameOfAnyKindIsSkipped)
     // A double quote in the path must not swallow the argument when the
     // command line is rebuilt.
     const std::string names[] = {u8"表示", u8"ソフト", "my viewer", u8"表 示",
-                                 "my\"viewer", "my \"viewer", "\"my\" viewer"};
+                                 "my\"viewer", "my \"viewer", "\"my\" viewer",
+                                 u8"ā\"b c"};  // no code page 932 form: its 0x81 reads as a lead byte
     for (const std::string &name : names) {
         std::string program = photos.Join(name);
         ASSERT_EQ(0, symlink(ReplayProgram().c_str(), program.c_str())) << name;

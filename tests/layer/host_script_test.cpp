@@ -108,6 +108,9 @@ TEST_F(HostScriptTest, TheCommandLineIsRebuiltFromTheArguments)
         {{"/opt/a\"b/kovlo", "pics"}, "/opt/a\"b/kovlo\" pics"},
         {{"/opt/a\"b c/kovlo", "pics"}, "/opt/a\"b c/kovlo\" pics"},
         {{"/opt/\"ab\" c/kovlo", "pics"}, "/opt/\"ab\"\" c/kovlo\" pics"},
+        // A name with no code page 932 form stays UTF-8: its 0x81 reads as a
+        // lead byte there and takes the quote after it along.
+        {{"/opt/\xC4\x81\"b c/kovlo", "pics"}, "/opt/\xC4\x81\"b\" c/kovlo\" pics"},
         // UTF-8 arguments come out in code page 932: 写真
         {{"kovlo", "\xE5\x86\x99\xE7\x9C\x9F"}, "kovlo \x8E\xCA\x90\x5E"},
     };
