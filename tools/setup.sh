@@ -10,7 +10,7 @@ packages=(
   libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev valgrind g++-mingw-w64-x86-64-posix
-  xvfb xauth xdotool x11-apps imagemagick openbox strace
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox strace
   fonts-ipafont-gothic
 )
 

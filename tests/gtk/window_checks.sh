@@ -3,7 +3,8 @@
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
 # CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
-# scroll, no_gl, framed and framed_decodes (the last two with a window manager).
+# scroll, dialog_look, no_gl, framed and framed_decodes (the last two with a
+# window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout.
 set -euo pipefail
@@ -186,6 +187,36 @@ check_jump() {
     expect_exit 0
 }
 
+# The colour of the screen pixel at client (x, y) of the main window, RRGGBB.
+client_colour() {
+    shoot
+    convert "$work/shot.png" -format "%[hex:p{$((win_x + $1)),$((win_y + $2))}]" info:
+}
+
+has_program_icon() { xprop -id "$1" _NET_WM_ICON | grep -q "Icon (32 x 32)"; }
+
+# The window and the dialog show the program icon; the dialog asks for a close
+# box alone (Motif hints: functions move and close, decorations border, title
+# and menu) and takes the keyboard with no window manager to give it, so that
+# typing reaches its entry at once.
+check_dialog_look() {
+    open_colours
+    has_program_icon "$main" || fail "no icon on the main window"
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    [ -n "$dialog" ] || fail "no jump dialog"
+    has_program_icon "$dialog" || fail "no icon on the dialog"
+    hints=$(xprop -id "$dialog" _MOTIF_WM_HINTS)
+    [[ "$hints" == *"= 0x3, 0x24, 0x1a,"* ]] || fail "dialog frame hints: $hints"
+    wait_until "the dialog to take the keyboard" [ "$(xdotool getwindowfocus)" = "$dialog" ]
+    keep_shot dialog_look
+    xdotool type 3
+    xdotool key Return
+    wait_until "the jump typed without focusing" client_pixel_is 400 287 0000FF
+    press "$main" Escape
+    expect_exit 0
+}
+
 check_slideshow() {
     open_colours
     press "$main" t
@@ -301,6 +332,9 @@ check_scroll() {
     wait_until "the actual-size view" client_pixel_is 30 300 FF0080
     [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
     keep_shot actual_size
+    # The corner between the bars takes their colour, not the window's.
+    corner=$(client_colour 798 598) bar=$(client_colour 1 598)
+    [ "$corner" = "$bar" ] || fail "the corner is $corner, the bars $bar"
     # A click in the horizontal trough pages right: the red columns leave.
     xdotool mousemove $((win_x + 400)) $((win_y + 600 - 4)) click 1
     wait_until "a page to the right" client_pixel_is 30 300 000080
@@ -318,8 +352,8 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | jump | slideshow | resize | scroll | framed | \
-    framed_decodes | no_gl)
+start | closing | no_files | stepping | jump | slideshow | resize | scroll | dialog_look | \
+    framed | framed_decodes | no_gl)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac

@@ -61,7 +61,10 @@ const char kStyleSheet[] =
     "scrollbar { -GtkScrollbar-has-backward-stepper: true;"
     "            -GtkScrollbar-has-forward-stepper: true; }\n"
     ".kovlo-dialog entry { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
-    ".kovlo-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n";
+    ".kovlo-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
+    // The default button (Enter presses it) stands out by its frame.
+    ".kovlo-dialog button.default { border-color: @theme_selected_bg_color;"
+    "                               box-shadow: inset 0 0 0 1px @theme_selected_bg_color; }\n";
 
 void InstallStyleSheet()
 {
