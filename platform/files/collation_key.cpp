@@ -1,0 +1,156 @@
+// The key is built in levels, each compared only when all before it are
+// equal, and kept free of 0 bytes so that strcmp can compare whole keys:
+//
+// 1. ICU's sort key, up to the quaternary level, of the name with its letter
+//    case folded and its hyphens and apostrophes taken out. ICU has no
+//    strength that keeps the tertiary level without case, so case is folded
+//    away before ICU sees the name. Its closing 0 byte becomes the level
+//    separator 0x01, which is below every weight.
+// 2. The folded name itself (UTF-8, each byte plus one): a last tie-break
+//    between names that the locale's collation finds equal although they are
+//    not the same characters (the Japanese collation ties Ａ and A).
+// 3. The hyphens and apostrophes: for each, where it stands (later ones sort
+//    first) and which it is. A name without any sorts before one with some.
+//
+// The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG). The C and
+// POSIX locales map to ICU's "en_US_POSIX", whose collation is the byte order
+// with capitals first; the root collation stands in for them, so that a.jpg,
+// B.jpg and C.JPG sort as any user expects.
+#include "platform/files/collation_key.h"
+
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+#include <unicode/ustring.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/text/cp932.h"
+
+namespace {
+
+UCollator *OpenCollator()
+{
+    const char *locale = uloc_getDefault();
+    if (std::strncmp(locale, "en_US_POSIX", 11) == 0 || std::strcmp(locale, "c") == 0) locale = "";
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator *collator = ucol_open(locale, &status);
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator = ucol_open("", &status);
+    }
+    if (U_FAILURE(status)) return nullptr;
+    ucol_setStrength(collator, UCOL_QUATERNARY);  // the Japanese collation keeps kana types there
+    return collator;
+}
+
+const UCollator *Collator()
+{
+    static UCollator *collator = OpenCollator();  // opened once, thread-safe since C++11
+    return collator;
+}
+
+// The weight of a character that the word sort sets aside, or 0. The code page
+// 932 ones: apostrophe, full-width apostrophe, hyphen-minus, full-width
+// hyphen-minus, hyphen.
+int WordSortWeight(UChar c)
+{
+    switch (c) {
+    case 0x0027: return 1;
+    case 0xFF07: return 2;
+    case 0x002D: return 3;
+    case 0xFF0D: return 4;
+    case 0x2010: return 5;
+    default: return 0;
+    }
+}
+
+std::u16string ToUtf16(const char *name, size_t length)
+{
+    std::u16string text(length, u'\0');
+    size_t i = 0;
+    while (i < length && static_cast<unsigned char>(name[i]) < 0x80) text[i] = name[i], ++i;
+    if (i == length) return text;  // ASCII, the common case
+    std::string utf8 = Cp932ToUtf8(std::string_view(name, length));
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t units = 0;
+    text.resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
+    u_strFromUTF8WithSub(reinterpret_cast<UChar *>(&text[0]), int32_t(text.size()), &units,
+                         utf8.data(), int32_t(utf8.size()), 0xFFFD, nullptr, &status);
+    text.resize(U_SUCCESS(status) ? units : 0);
+    return text;
+}
+
+std::u16string FoldCase(const std::u16string &text)
+{
+    std::u16string folded(text.size() * 3 + 1, u'\0');  // full folding grows a unit to at most 3
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t units = u_strFoldCase(reinterpret_cast<UChar *>(&folded[0]), int32_t(folded.size()),
+                                  reinterpret_cast<const UChar *>(text.data()), int32_t(text.size()),
+                                  U_FOLD_CASE_DEFAULT, &status);
+    if (U_FAILURE(status)) return text;
+    folded.resize(units);
+    return folded;
+}
+
+// Level 3 for one set-aside character at `position`: later positions first.
+void AppendWordSortMark(size_t position, int weight, std::string *marks)
+{
+    unsigned p = position < 0x3FFF ? unsigned(position) : 0x3FFF;
+    marks->push_back(char(0xFF - (p >> 7)));
+    marks->push_back(char(0xFF - (p & 0x7F)));
+    marks->push_back(char(weight));
+}
+
+// Level 1: ICU's key with its closing 0 turned into the separator.
+void AppendIcuKey(const std::u16string &text, std::string *key)
+{
+    const UCollator *collator = Collator();
+    if (!collator) return;
+    const UChar *units = reinterpret_cast<const UChar *>(text.data());
+    uint8_t buffer[512];
+    int32_t size = ucol_getSortKey(collator, units, int32_t(text.size()), buffer, sizeof buffer);
+    if (size <= int32_t(sizeof buffer)) {
+        key->append(reinterpret_cast<char *>(buffer), size > 0 ? size - 1 : 0);
+    } else {
+        std::vector<uint8_t> large(size);
+        ucol_getSortKey(collator, units, int32_t(text.size()), large.data(), size);
+        key->append(reinterpret_cast<char *>(large.data()), size - 1);
+    }
+    key->push_back(1);
+}
+
+// Level 2: the text's UTF-8 bytes, each plus one (UTF-8 has no 0xFF byte).
+void AppendTieBreak(const std::u16string &text, std::string *key)
+{
+    char utf8[4];
+    for (size_t i = 0; i < text.size(); ++i) {
+        UChar32 c = text[i];
+        if (U16_IS_LEAD(c) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1])) {
+            c = U16_GET_SUPPLEMENTARY(c, text[++i]);
+        }
+        int32_t n = 0;
+        U8_APPEND_UNSAFE(utf8, n, c);
+        for (int32_t b = 0; b < n; ++b) key->push_back(char(static_cast<unsigned char>(utf8[b]) + 1));
+    }
+    key->push_back(1);
+}
+
+}  // namespace
+
+void AppendCollationKey(const char *name, size_t length, std::string *key)
+{
+    length = strnlen(name, length);
+    std::u16string folded = FoldCase(ToUtf16(name, length)), kept;
+    std::string marks;
+    kept.reserve(folded.size());
+    for (size_t i = 0; i < folded.size(); ++i) {
+        int weight = WordSortWeight(folded[i]);
+        if (weight) AppendWordSortMark(i, weight, &marks);
+        else kept.push_back(folded[i]);
+    }
+    AppendIcuKey(kept, key);
+    AppendTieBreak(kept, key);
+    key->append(marks);
+    key->push_back(0);
+}
