@@ -1,7 +1,7 @@
 // The key is built in levels, each compared only when all before it are
 // equal, and kept free of 0 bytes so that strcmp can compare whole keys:
 //
-// 1. ICU's sort key, up to the quaternary level, of the name with its letter
+// 1. ICU's sort key, up to the tertiary level, of the name with its letter
 //    case folded and its hyphens and apostrophes taken out. ICU has no
 //    strength that keeps the tertiary level without case, so case is folded
 //    away before ICU sees the name. Its closing 0 byte becomes the level
@@ -23,7 +23,6 @@
 #include <unicode/ustring.h>
 
 #include <cstring>
-#include <vector>
 
 #include "platform/text/cp932.h"
 
@@ -40,7 +39,7 @@ UCollator *OpenCollator()
         collator = ucol_open("", &status);
     }
     if (U_FAILURE(status)) return nullptr;
-    ucol_setStrength(collator, UCOL_QUATERNARY);  // the Japanese collation keeps kana types there
+    ucol_setStrength(collator, UCOL_TERTIARY);
     return collator;
 }
 
@@ -65,41 +64,59 @@ int WordSortWeight(UChar c)
     }
 }
 
-std::u16string ToUtf16(const char *name, size_t length)
+// The name as UTF-16 in `text`.
+void ToUtf16(const char *name, size_t length, std::u16string *text)
 {
-    std::u16string text(length, u'\0');
+    text->resize(length);
     size_t i = 0;
-    while (i < length && static_cast<unsigned char>(name[i]) < 0x80) text[i] = name[i], ++i;
-    if (i == length) return text;  // ASCII, the common case
+    while (i < length && static_cast<unsigned char>(name[i]) < 0x80) (*text)[i] = name[i], ++i;
+    if (i == length) return;  // ASCII, the common case
     std::string utf8 = Cp932ToUtf8(std::string_view(name, length));
     UErrorCode status = U_ZERO_ERROR;
     int32_t units = 0;
-    text.resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
-    u_strFromUTF8WithSub(reinterpret_cast<UChar *>(&text[0]), int32_t(text.size()), &units,
+    text->resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
+    u_strFromUTF8WithSub(reinterpret_cast<UChar *>(&(*text)[0]), int32_t(text->size()), &units,
                          utf8.data(), int32_t(utf8.size()), 0xFFFD, nullptr, &status);
-    text.resize(U_SUCCESS(status) ? units : 0);
-    return text;
+    text->resize(U_SUCCESS(status) ? units : 0);
 }
 
-std::u16string FoldCase(const std::u16string &text)
+// Folds the letter case of `text` in place.
+void FoldCase(std::u16string *text, std::u16string *scratch)
 {
-    std::u16string folded(text.size() * 3 + 1, u'\0');  // full folding grows a unit to at most 3
+    bool ascii = true;
+    for (char16_t &c : *text) {
+        ascii = ascii && c < 0x80;
+        if (c >= u'A' && c <= u'Z') c += 0x20;
+    }
+    if (ascii) return;  // the common case: only A to Z change
+    scratch->resize(text->size() * 3 + 1);  // full folding grows a unit to at most 3
     UErrorCode status = U_ZERO_ERROR;
-    int32_t units = u_strFoldCase(reinterpret_cast<UChar *>(&folded[0]), int32_t(folded.size()),
-                                  reinterpret_cast<const UChar *>(text.data()), int32_t(text.size()),
+    int32_t units = u_strFoldCase(reinterpret_cast<UChar *>(&(*scratch)[0]), int32_t(scratch->size()),
+                                  reinterpret_cast<const UChar *>(text->data()), int32_t(text->size()),
                                   U_FOLD_CASE_DEFAULT, &status);
-    if (U_FAILURE(status)) return text;
-    folded.resize(units);
-    return folded;
+    if (U_FAILURE(status)) return;
+    scratch->resize(units);
+    text->swap(*scratch);
 }
 
 // Level 3 for one set-aside character at `position`: later positions first.
 void AppendWordSortMark(size_t position, int weight, std::string *marks)
 {
     unsigned p = position < 0x3FFF ? unsigned(position) : 0x3FFF;
-    marks->push_back(char(0xFF - (p >> 7)));
-    marks->push_back(char(0xFF - (p & 0x7F)));
-    marks->push_back(char(weight));
+    const char mark[] = {char(0xFF - (p >> 7)), char(0xFF - (p & 0x7F)), char(weight)};
+    marks->append(mark, 3);
+}
+
+// Takes the set-aside characters out of `text` into `marks`.
+void SetAsideWordSortCharacters(std::u16string *text, std::string *marks)
+{
+    size_t kept = 0;
+    for (size_t i = 0; i < text->size(); ++i) {
+        int weight = WordSortWeight((*text)[i]);
+        if (weight) AppendWordSortMark(i, weight, marks);
+        else (*text)[kept++] = (*text)[i];
+    }
+    text->resize(kept);
 }
 
 // Level 1: ICU's key with its closing 0 turned into the separator.
@@ -108,14 +125,17 @@ void AppendIcuKey(const std::u16string &text, std::string *key)
     const UCollator *collator = Collator();
     if (!collator) return;
     const UChar *units = reinterpret_cast<const UChar *>(text.data());
-    uint8_t buffer[512];
-    int32_t size = ucol_getSortKey(collator, units, int32_t(text.size()), buffer, sizeof buffer);
-    if (size <= int32_t(sizeof buffer)) {
-        key->append(reinterpret_cast<char *>(buffer), size > 0 ? size - 1 : 0);
-    } else {
-        std::vector<uint8_t> large(size);
-        ucol_getSortKey(collator, units, int32_t(text.size()), large.data(), size);
-        key->append(reinterpret_cast<char *>(large.data()), size - 1);
+    size_t at = key->size();
+    int32_t room = int32_t(text.size()) * 4 + 32;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        key->resize(at + room);
+        uint8_t *into = reinterpret_cast<uint8_t *>(&(*key)[at]);
+        int32_t size = ucol_getSortKey(collator, units, int32_t(text.size()), into, room);
+        if (size <= room) {
+            key->resize(at + (size > 0 ? size - 1 : 0));
+            break;
+        }
+        room = size;
     }
     key->push_back(1);
 }
@@ -123,34 +143,35 @@ void AppendIcuKey(const std::u16string &text, std::string *key)
 // Level 2: the text's UTF-8 bytes, each plus one (UTF-8 has no 0xFF byte).
 void AppendTieBreak(const std::u16string &text, std::string *key)
 {
-    char utf8[4];
+    size_t at = key->size();
+    key->resize(at + text.size() * 3 + 1);
+    uint8_t *out = reinterpret_cast<uint8_t *>(&(*key)[at]);
+    int32_t n = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         UChar32 c = text[i];
         if (U16_IS_LEAD(c) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1])) {
             c = U16_GET_SUPPLEMENTARY(c, text[++i]);
         }
-        int32_t n = 0;
-        U8_APPEND_UNSAFE(utf8, n, c);
-        for (int32_t b = 0; b < n; ++b) key->push_back(char(static_cast<unsigned char>(utf8[b]) + 1));
+        int32_t from = n;
+        U8_APPEND_UNSAFE(out, n, c);
+        for (int32_t b = from; b < n; ++b) out[b] += 1;
     }
-    key->push_back(1);
+    out[n++] = 1;
+    key->resize(at + n);
 }
 
 }  // namespace
 
 void AppendCollationKey(const char *name, size_t length, std::string *key)
 {
-    length = strnlen(name, length);
-    std::u16string folded = FoldCase(ToUtf16(name, length)), kept;
-    std::string marks;
-    kept.reserve(folded.size());
-    for (size_t i = 0; i < folded.size(); ++i) {
-        int weight = WordSortWeight(folded[i]);
-        if (weight) AppendWordSortMark(i, weight, &marks);
-        else kept.push_back(folded[i]);
-    }
-    AppendIcuKey(kept, key);
-    AppendTieBreak(kept, key);
+    thread_local std::u16string text, scratch;  // kept between calls: no allocation per name
+    thread_local std::string marks;
+    marks.clear();
+    ToUtf16(name, strnlen(name, length), &text);
+    FoldCase(&text, &scratch);
+    SetAsideWordSortCharacters(&text, &marks);
+    AppendIcuKey(text, key);
+    AppendTieBreak(text, key);
     key->append(marks);
     key->push_back(0);
 }
