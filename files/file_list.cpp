@@ -12,6 +12,7 @@
 #include "files/file_list_passes.h"
 
 #include <limits.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -105,20 +106,46 @@ static bool MakeSortKeys(const char *scratch, int count, int stride, std::vector
     return true;
 }
 
+// One slot in the sort: the first bytes of its key as a number, so that most
+// comparisons are settled without walking the keys.
+struct SortEntry {
+    uint64_t head;     // the key's first 8 bytes, big-endian, 0 past its end
+    const char *rest;  // the key from its ninth byte; NULL when it ends within head
+    int slot;
+};
+
+static SortEntry SortEntryOf(const char *key, int slot)
+{
+    SortEntry entry = {0, NULL, slot};
+    int i = 0;
+    for (; i < 8 && key[i]; ++i) {
+        entry.head |= uint64_t(static_cast<unsigned char>(key[i])) << (56 - 8 * i);
+    }
+    if (i == 8) entry.rest = key + 8;
+    return entry;
+}
+
+// Equal heads end within the head together or not at all.
+static bool KeyBefore(const SortEntry &a, const SortEntry &b)
+{
+    if (a.head != b.head) return a.head < b.head;
+    return a.rest && strcmp(a.rest, b.rest) < 0;
+}
+
 // The slots' order: by their sort keys, or by lstrcmpiA should a key not be
 // made; a stable sort either way, so equal names keep the order found.
 static std::vector<int> SortedOrder(const char *scratch, int count, int stride)
 {
     std::vector<int> order(count);
-    for (int i = 0; i < count; ++i) order[i] = i;
     std::vector<char> keys;
     std::vector<size_t> keyAt;
     if (MakeSortKeys(scratch, count, stride, &keys, &keyAt)) {
-        const char *base = keys.data();
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return strcmp(base + keyAt[a], base + keyAt[b]) < 0;
-        });
+        std::vector<SortEntry> entries(count);
+        for (int i = 0; i < count; ++i) entries[i] = SortEntryOf(keys.data() + keyAt[i], i);
+        std::stable_sort(entries.begin(), entries.end(), KeyBefore);
+        for (int i = 0; i < count; ++i) order[i] = entries[i].slot;
     } else {
+        for (int i = 0; i < count; ++i) order[i] = i;
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             return lstrcmpiA(scratch + size_t(a) * stride, scratch + size_t(b) * stride) < 0;
         });
