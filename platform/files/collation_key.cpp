@@ -6,10 +6,13 @@
 //    strength that keeps the tertiary level without case, so case is folded
 //    away before ICU sees the name. Its closing 0 byte becomes the level
 //    separator 0x01, which is below every weight.
-// 2. The folded name itself (UTF-8, each byte plus one): a last tie-break
+//    Kana reach ICU as hiragana, so that small before large comes first.
+// 2. The kana types, one byte a kana: half-width katakana, katakana, then
+//    hiragana, the order Windows gives them (ICU's is the other way round).
+// 3. The folded name itself (UTF-8, each byte plus one): a last tie-break
 //    between names that the locale's collation finds equal although they are
 //    not the same characters (the Japanese collation ties Ａ and A).
-// 3. The hyphens and apostrophes: for each, where it stands (later ones sort
+// 4. The hyphens and apostrophes: for each, where it stands (later ones sort
 //    first) and which it is. A name without any sorts before one with some.
 //
 // The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG). The C and
@@ -20,6 +23,7 @@
 
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
+#include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 
 #include <cstring>
@@ -119,6 +123,40 @@ void SetAsideWordSortCharacters(std::u16string *text, std::string *marks)
     text->resize(kept);
 }
 
+enum KanaType { kHalfWidthKatakana = 2, kKatakana = 3, kHiragana = 4 };
+
+// The full-width katakana of a half-width one (its compatibility form).
+UChar FullWidthKatakana(UChar c)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2 *nfkc = unorm2_getNFKCInstance(&status);
+    UChar full[4];
+    int32_t length = U_SUCCESS(status) ? unorm2_getDecomposition(nfkc, c, full, 4, &status) : 0;
+    return U_SUCCESS(status) && length == 1 ? full[0] : c;
+}
+
+// Turns every kana of `text` into its hiragana (where there is one), noting
+// its type in `types`.
+void SetAsideKanaTypes(std::u16string *text, std::string *types)
+{
+    for (char16_t &c : *text) {
+        KanaType type;
+        if (c >= 0xFF66 && c <= 0xFF9D) {
+            type = kHalfWidthKatakana;
+            c = FullWidthKatakana(c);
+        } else if ((c >= 0x30A1 && c <= 0x30FA) || c == 0x30FC) {
+            type = kKatakana;
+        } else if (c >= 0x3041 && c <= 0x3096) {
+            type = kHiragana;
+        } else {
+            continue;
+        }
+        if (c >= 0x30A1 && c <= 0x30F6) c -= 0x60;
+        types->push_back(char(type));
+    }
+    types->push_back(1);
+}
+
 // Level 1: ICU's key with its closing 0 turned into the separator.
 void AppendIcuKey(const std::u16string &text, std::string *key)
 {
@@ -165,12 +203,15 @@ void AppendTieBreak(const std::u16string &text, std::string *key)
 void AppendCollationKey(const char *name, size_t length, std::string *key)
 {
     thread_local std::u16string text, scratch;  // kept between calls: no allocation per name
-    thread_local std::string marks;
+    thread_local std::string marks, types;
     marks.clear();
+    types.clear();
     ToUtf16(name, strnlen(name, length), &text);
     FoldCase(&text, &scratch);
     SetAsideWordSortCharacters(&text, &marks);
+    SetAsideKanaTypes(&text, &types);
     AppendIcuKey(text, key);
+    key->append(types);
     AppendTieBreak(text, key);
     key->append(marks);
     key->push_back(0);

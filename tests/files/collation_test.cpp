@@ -51,8 +51,12 @@ TEST(LstrcmpiA, PairTable)
         {"A.jpg", "\x82\x60.jpg", -1},          // A, full-width A
         {"\x82\x60.jpg", "\x82\x81.jpg", 0},     // full-width A, full-width a
         {"1.jpg", "\x82\x50.jpg", -1},          // 1, full-width 1
-        {"\x83\x41.jpg", "\xB1.jpg", -1},        // katakana a, half-width katakana a
-        {"\x82\xA0.jpg", "\x83\x41.jpg", -1},    // hiragana a, katakana a
+        {"\xB1.jpg", "\x83\x41.jpg", -1},        // half-width katakana a, katakana a
+        {"\x83\x41.jpg", "\x82\xA0.jpg", -1},    // katakana a, hiragana a
+        {"\x82\x9F.jpg", "\xB1.jpg", -1},        // small hiragana a: small ones first
+        {"\x83\x40.jpg", "\x82\x9F.jpg", -1},    // small katakana a, small hiragana a
+        {"\x82\xA0.jpg", "\xB2.jpg", -1},        // hiragana a, half-width katakana i
+        {"\xB6\xDE.jpg", "\x82\xAA.jpg", 1},     // half-width ka with its mark, hiragana ga
         {"\x83\x9F.jpg", "\x83\xBF.jpg", 0},     // Greek capital and small alpha
         {"\x84\x40.jpg", "\x84\x70.jpg", 0},     // Cyrillic capital and small a
         // Word sort: hyphens and apostrophes weigh least.
