@@ -1,6 +1,10 @@
 // kovlo-gtk-probe: the helper of the real-window checks (window_checks.sh).
 //
-//   folder DIR colours|scroll|empty   make a test folder of JPEG files
+//   folder DIR KIND                   make a test folder of JPEG files, KIND
+//                                     one of colours, scroll, empty, broken
+//                                     (a text file and a picture cut inside
+//                                     its scan), sjis (names whose second code
+//                                     page 932 byte is a backslash)
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
 //   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
 //                                     are within TOL of the colour per channel
@@ -51,6 +55,23 @@ RawPicture ScrollPicture()
     return picture;
 }
 
+// Red above, blue below. Cut a quarter of the way into its scan data, it
+// decodes to its first rows and what the library makes of the missing rest.
+std::vector<uint8_t> CutPicture()
+{
+    RawPicture picture = FlatPicture(800, 600, 255, 0, 0);
+    for (int y = 300; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) picture.At(x, y)[0] = 0, picture.At(x, y)[2] = 255;
+    }
+    std::vector<uint8_t> jpeg = EncodeJpeg(picture);
+    size_t scan = 0;  // just after the start-of-scan marker
+    for (size_t i = 0; i + 1 < jpeg.size() && !scan; ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) scan = i + 2;
+    }
+    jpeg.resize(scan + (jpeg.size() - scan) / 4);
+    return jpeg;
+}
+
 int MakeFolder(const std::string &dir, const std::string &kind)
 {
     mkdir(dir.c_str(), 0755);
@@ -61,6 +82,14 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         WriteBytes(dir + "/c.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
     } else if (kind == "scroll") {
         WriteBytes(dir + "/scroll.jpg", EncodeJpeg(ScrollPicture()));
+    } else if (kind == "broken") {
+        // Name order: the text file, then the cut picture.
+        WriteBytes(dir + "/a.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G', '\n'});
+        WriteBytes(dir + "/b.jpg", CutPicture());
+    } else if (kind == "sjis") {
+        // 表 is 0x95 0x5C and ソ 0x83 0x5C in code page 932.
+        WriteBytes(dir + "/\u8868.jpg", EncodeJpeg(FlatPicture(800, 600, 255, 0, 0)));
+        WriteBytes(dir + "/\u30BD.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
     } else if (kind != "empty") {
         return 2;
     }
