@@ -8,6 +8,10 @@
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
 //   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
 //                                     are within TOL of the colour per channel
+//   ink PNG X Y W H                   print the left edge and the width of the
+//                                     dark pixels (text) in the rectangle
+//   text-width FAMILY PIXELS TEXT     print the width of the ink of a UTF-8
+//                                     text set in that face at that size
 //   close-box WINDOW                  press the window's close box (the
 //                                     WM_DELETE_WINDOW message a window
 //                                     manager sends), for an X server without one
@@ -18,6 +22,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cairo.h>
+#include <pango/pangocairo.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -153,6 +158,49 @@ int CountPixels(const char *path, int left, int top, int width, int height, uint
     return 0;
 }
 
+bool Dark(uint32_t pixel)
+{
+    return ((pixel >> 16) & 0xFF) < 0x60 && ((pixel >> 8) & 0xFF) < 0x60 && (pixel & 0xFF) < 0x60;
+}
+
+int PrintInk(const char *path, int left, int top, int width, int height)
+{
+    cairo_surface_t *surface = LoadPng(path);
+    if (!surface) return 2;
+    cairo_surface_flush(surface);
+    int first = -1, last = -1;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            if (!Inside(surface, x, y) || !Dark(PixelAt(surface, x, y))) continue;
+            if (first < 0 || x < first) first = x;
+            if (x > last) last = x;
+        }
+    }
+    std::printf("%d %d\n", first, first < 0 ? 0 : last - first + 1);
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
+int PrintTextWidth(const char *family, int pixels, const char *text)
+{
+    cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    cairo_t *cr = cairo_create(surface);
+    PangoLayout *layout = pango_cairo_create_layout(cr);
+    PangoFontDescription *font = pango_font_description_new();
+    pango_font_description_set_family(font, family);
+    pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font);
+    pango_layout_set_text(layout, text, -1);
+    PangoRectangle ink;
+    pango_layout_get_pixel_extents(layout, &ink, nullptr);
+    std::printf("%d\n", ink.width);
+    pango_font_description_free(font);
+    g_object_unref(layout);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
 int PressCloseBox(unsigned long window)
 {
     Display *display = XOpenDisplay(nullptr);
@@ -203,7 +251,7 @@ int PrintFrame(unsigned long window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box|frame ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|close-box|frame ...\n");
     return 2;
 }
 
@@ -218,6 +266,10 @@ int main(int argc, char **argv)
         return CountPixels(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]),
                            uint32_t(strtoul(argv[7], nullptr, 16)), atoi(argv[8]));
     }
+    if (command == "ink" && argc == 7) {
+        return PrintInk(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
+    }
+    if (command == "text-width" && argc == 5) return PrintTextWidth(argv[2], atoi(argv[3]), argv[4]);
     if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
     if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
     return Usage();

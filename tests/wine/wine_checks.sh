@@ -116,11 +116,25 @@ check_stepping() {
     expect_exit 0
 }
 
+# The dialog's first line, "ジャンプ先を指定して下さい：", in its face (12 points,
+# 16 pixels): as wide as IPAPGothic sets it, within 3 pixels. Boxes, question
+# marks or the fixed-pitch IPAGothic (24 pixels wider) would not be.
+check_dialog_face() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW left width expected
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    shoot
+    read -r left width <<<"$("$probe" ink "$work/shot.png" $((X + 6)) $((Y + 27)) $((WIDTH - 12)) 32)"
+    expected=$("$probe" text-width IPAPGothic 16 "ジャンプ先を指定して下さい：")
+    [ $((width - expected)) -ge -3 ] && [ $((width - expected)) -le 3 ] ||
+        fail "the dialog's first line is $width pixels wide, IPAPGothic sets it in $expected"
+}
+
 check_jump() {
     open_colours
     press "$main" j
     dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
     [ -n "$dialog" ] || fail "no jump dialog"
+    check_dialog_face "$dialog"
     keep_shot wine_jump
     xdotool windowfocus --sync "$dialog" type 3
     xdotool key Return
