@@ -4,7 +4,8 @@
 //                                     one of colours, scroll, empty, broken
 //                                     (a text file and a picture cut inside
 //                                     its scan), sjis (names whose second code
-//                                     page 932 byte is a backslash)
+//                                     page 932 byte is a backslash), photo
+//                                     (one photograph-like 800x600 picture)
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
 //   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
 //                                     are within TOL of the colour per channel
@@ -12,6 +13,10 @@
 //                                     dark pixels (text) in the rectangle
 //   text-width FAMILY PIXELS TEXT     print the width of the ink of a UTF-8
 //                                     text set in that face at that size
+//   compare PNG X Y PNG X Y W H       print the mean absolute difference per
+//                                     channel of two rectangles, and the share
+//                                     of their pixels off by more than 16 in
+//                                     some channel
 //   close-box WINDOW                  press the window's close box (the
 //                                     WM_DELETE_WINDOW message a window
 //                                     manager sends), for an X server without one
@@ -95,6 +100,8 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         // 表 is 0x95 0x5C and ソ 0x83 0x5C in code page 932.
         WriteBytes(dir + "/\u8868.jpg", EncodeJpeg(FlatPicture(800, 600, 255, 0, 0)));
         WriteBytes(dir + "/\u30BD.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
+    } else if (kind == "photo") {
+        WriteBytes(dir + "/photo.jpg", EncodeJpeg(MakePhotoPicture(800, 600, 3, 7)));
     } else if (kind != "empty") {
         return 2;
     }
@@ -201,6 +208,29 @@ int PrintTextWidth(const char *family, int pixels, const char *text)
     return 0;
 }
 
+int Compare(char **argv)
+{
+    cairo_surface_t *a = LoadPng(argv[2]), *b = LoadPng(argv[5]);
+    int ax = atoi(argv[3]), ay = atoi(argv[4]), bx = atoi(argv[6]), by = atoi(argv[7]);
+    int width = atoi(argv[8]), height = atoi(argv[9]);
+    if (!a || !b || !Inside(a, ax + width - 1, ay + height - 1) || !Inside(b, bx + width - 1, by + height - 1))
+        return 2;
+    cairo_surface_flush(a), cairo_surface_flush(b);
+    double sum = 0;
+    long far = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = PixelAt(a, ax + x, ay + y), q = PixelAt(b, bx + x, by + y);
+            for (int shift = 0; shift < 24; shift += 8)
+                sum += std::abs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF));
+            far += !Near(p, q, 16);
+        }
+    }
+    std::printf("%.3f %.5f\n", sum / (3.0 * width * height), double(far) / (double(width) * height));
+    cairo_surface_destroy(a), cairo_surface_destroy(b);
+    return 0;
+}
+
 int PressCloseBox(unsigned long window)
 {
     Display *display = XOpenDisplay(nullptr);
@@ -251,7 +281,7 @@ int PrintFrame(unsigned long window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|close-box|frame ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|compare|close-box|frame ...\n");
     return 2;
 }
 
@@ -270,6 +300,7 @@ int main(int argc, char **argv)
         return PrintInk(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
     }
     if (command == "text-width" && argc == 5) return PrintTextWidth(argv[2], atoi(argv[3]), argv[4]);
+    if (command == "compare" && argc == 10) return Compare(argv);
     if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
     if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
     return Usage();

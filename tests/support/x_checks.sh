@@ -25,18 +25,20 @@ shoot() { import -window root "$work/shot.png"; }
 # A screenshot kept as NAME.png in $KOVLO_SHOT_DIR, for a person to look at.
 keep_shot() { shoot; cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/$1.png"; }
 
-# True when the screen pixel at client (x, y) of the main window is within 40
-# per channel of RRGGBB.
-client_pixel_is() {
-    shoot
+# True when the pixel at client (x, y) of the main window in the last
+# screenshot is within 40 per channel of RRGGBB.
+shot_pixel_is() {
     [ "$("$probe" count "$work/shot.png" $((client_x + $1)) $((client_y + $2)) 1 1 "$3" 40)" = 1 ]
 }
 
-# How many pixels of a client rectangle are near a colour.
-client_count() {
-    shoot
+# How many pixels of a client rectangle in the last screenshot are near a colour.
+shot_count() {
     "$probe" count "$work/shot.png" $((client_x + $1)) $((client_y + $2)) "$3" "$4" "$5" "$6"
 }
+
+# The same on a new screenshot.
+client_pixel_is() { shoot; shot_pixel_is "$@"; }
+client_count() { shoot; shot_count "$@"; }
 
 # The id of the first visible window whose title matches the pattern.
 find_window() {
