@@ -78,14 +78,7 @@ check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$folder"
-    box=$(find_window "^Kovlo - ")
-    [ -n "$box" ] || fail "no message box"
-    title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
-    [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
-    keep_shot no_files
-    kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
-    press "$box" Return
-    expect_exit 1
+    expect_no_files_box "$folder" no_files
 }
 
 check_stepping() {
@@ -141,18 +134,7 @@ check_jump() {
 
 check_slideshow() {
     open_colours
-    press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
-    keep_shot interval
-    xdotool windowfocus --sync "$dialog" type 1
-    xdotool key Return
-    running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
-    wait_until "the running-slideshow title" title_is "$main" "$running"
-    wait_until "a slideshow step" client_pixel_is 400 287 00FF00
-    wait_until "a second slideshow step" client_pixel_is 400 287 0000FF
-    press "$main" t
-    wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    run_slideshow "$folder" 400 287 interval
     press "$main" Escape
     expect_exit 0
 }

@@ -151,18 +151,7 @@ check_keys() {
 # T with 1 second: the title says so and the pictures advance; T stops it.
 check_slideshow() {
     open_colours
-    press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
-    keep_shot wine_interval
-    xdotool windowfocus --sync "$dialog" type 1
-    xdotool key Return
-    running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$(windows_path "$folder")")
-    wait_until "the running-slideshow title" title_is "$main" "$running"
-    wait_until "a slideshow step" client_pixel_is 396 274 00FF00
-    wait_until "a second slideshow step" client_pixel_is 396 274 0000FF
-    press "$main" t
-    wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    run_slideshow "$(windows_path "$folder")" 396 274 wine_interval
     # Stopped: two seconds later it still shows the picture it stopped on.
     shoot; cp "$work/shot.png" "$work/stopped.png"
     sleep 2
@@ -203,14 +192,7 @@ check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$(windows_path "$folder")"
-    box=$(find_window "^Kovlo - " 60)
-    [ -n "$box" ] || fail "no message box ($(cat "$work/viewer.log"))"
-    title_is "$box" "Kovlo - $(windows_path "$folder")" || fail "caption '$(xdotool getwindowname "$box")'"
-    [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
-    keep_shot wine_no_files
-    kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
-    press "$box" Return
-    expect_exit 1
+    expect_no_files_box "$(windows_path "$folder")" wine_no_files
 }
 
 # A text file named .jpg (the library's error exit jumps back to the loader)
