@@ -26,7 +26,7 @@ build_jpeg() {
   source=$(ls -d "$out"/source/libjpeg-turbo-*/ 2>/dev/null | head -n 1)
   [ -n "$source" ] || fail "no libjpeg-turbo source in $out/source/ (tools/setup.sh fetches it)"
   echo "windows-build: libjpeg-turbo from $source"
-  cmake -S "$source" -B "$out/jpeg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  cmake -S "$source" -B "$out/jpeg-build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$jpeg" \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON \
     -DREQUIRE_SIMD=ON -DCMAKE_ASM_NASM_COMPILER=nasm >"$out/jpeg-configure.log" ||

@@ -152,7 +152,9 @@ check_keys() {
 check_slideshow() {
     open_colours
     run_slideshow "$(windows_path "$folder")" 396 274 wine_interval
-    # Stopped: two seconds later it still shows the picture it stopped on.
+    # Stopped: from half a second after T (time for a paint already on its
+    # way) to two seconds later, a span that would hold a step, nothing moves.
+    sleep 0.5
     shoot; cp "$work/shot.png" "$work/stopped.png"
     sleep 2
     local before after
