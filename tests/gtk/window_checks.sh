@@ -19,38 +19,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL ($check): $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/x_checks.sh"
 
-# The 800x600 window centred on 1920x1080, and its 800x575 view above the strip.
-win_x=560 win_y=240 view_h=575
-
-# Runs "$@" until it succeeds, for at most about ten seconds.
-wait_until() {
-    local what=$1; shift
-    for _ in $(seq 100); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-shoot() { import -window root "$work/shot.png"; }
-
-# A screenshot kept as NAME.png in $KOVLO_SHOT_DIR, for a person to look at.
-keep_shot() { shoot; cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/$1.png"; }
-
-# True when the screen pixel at client (x, y) of the main window is within 40
-# per channel of RRGGBB.
-client_pixel_is() {
-    shoot
-    [ "$("$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) 1 1 "$3" 40)" = 1 ]
-}
-
-# How many pixels of a client rectangle are near a colour.
-client_count() {
-    shoot
-    "$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) "$3" "$4" "$5" "$6"
-}
+# The 800x600 window centred on 1920x1080 (without a window manager its
+# client area starts at its corner), and its 800x575 view above the strip.
+win_x=560 win_y=240 client_x=560 client_y=240 view_h=575
 
 # Starts the viewer on a folder; anything after the folder goes before the
 # viewer's command (env, strace).
@@ -58,24 +31,6 @@ start_viewer() {
     "${@:2}" "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
     viewer_pid=$!
 }
-
-# The id of the first visible window whose title matches the pattern.
-find_window() {
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
-title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
-
-# Waits for the viewer to end and checks its exit code.
-expect_exit() {
-    local code=0
-    wait_until "the viewer to end" bash -c "! kill -0 $viewer_pid 2>/dev/null"
-    wait "$viewer_pid" || code=$?
-    viewer_pid=
-    [ "$code" = "$1" ] || fail "exit code $code, expected $1 ($(cat "$work/viewer.log"))"
-}
-
-press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
 
 fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$2"; }
 
@@ -126,14 +81,7 @@ check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$folder"
-    box=$(find_window "^Kovlo - ")
-    [ -n "$box" ] || fail "no message box"
-    title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
-    [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
-    keep_shot no_files
-    kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
-    press "$box" Return
-    expect_exit 1
+    expect_no_files_box "$folder" no_files
 }
 
 check_stepping() {
@@ -219,18 +167,7 @@ check_dialog_look() {
 
 check_slideshow() {
     open_colours
-    press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
-    keep_shot interval
-    xdotool windowfocus --sync "$dialog" type 1
-    xdotool key Return
-    running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
-    wait_until "the running-slideshow title" title_is "$main" "$running"
-    wait_until "a slideshow step" client_pixel_is 400 287 00FF00
-    wait_until "a second slideshow step" client_pixel_is 400 287 0000FF
-    press "$main" t
-    wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    run_slideshow "$folder" 400 287 interval
     press "$main" Escape
     expect_exit 0
 }
