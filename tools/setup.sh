@@ -1,30 +1,52 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs (as root, on Debian 12) and
-# configures the build in build/. Safe to run again: it installs only what is
-# missing and reconfigures in place.
+# Installs the Debian packages (Debian 12) that one purpose needs, and only
+# those that are missing, so a second run installs nothing and needs no root:
+#   tools/setup.sh run    what building and running the viewer needs
+#   tools/setup.sh test   that, and the tools of the tests and benchmarks
+# Missing packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+purpose=${1:?usage: tools/setup.sh run|test}
 
-packages=(
-  build-essential cmake pkg-config ninja-build
-  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev valgrind g++-mingw-w64-x86-64-posix
-  xvfb xauth xdotool x11-apps imagemagick openbox
+# The viewer: compiler, build tools, the libraries it links, and the gothic
+# font its dialogs are drawn in. python3 draws the icons for installing.
+run_packages=(
+  build-essential cmake pkg-config ninja-build python3
+  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev libicu-dev
   fonts-ipafont-gothic
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
-  run_as_root=()
-  [ "$(id -u)" -eq 0 ] || run_as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${run_as_root[@]}" apt-get update -qq
-  "${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The tests on top: GoogleTest and Benchmark, the sanitizer and fuzzing
+# runtime, valgrind, the real window under Xvfb, the install and package
+# checks, and the Windows program built with MinGW and run under Wine.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev valgrind
+  xvfb xauth xdotool x11-apps imagemagick openbox
+  desktop-file-utils lintian dpkg-dev
+  g++-mingw-w64-x86-64-posix wine wine64 nasm locales
+)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+install_missing() {
+  local missing=() p
+  for p in "$@"; do installed "$p" || missing+=("$p"); done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+case $purpose in
+  run) install_missing "${run_packages[@]}" ;;
+  test) install_missing "${run_packages[@]}" "${test_packages[@]}" ;;
+  *) echo "setup: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
+esac
