@@ -31,13 +31,17 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+# The given packages that are not installed, one a line (one dpkg-query for all).
+missing_of() {
+  local installed
+  installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "$@" 2>/dev/null |
+              sed -n 's/^ii  *//p' || true)
+  printf '%s\n' "$@" | grep -vxF -f <(printf '%s\n' "$installed") || true
 }
 
 install_missing() {
-  local missing=() p
-  for p in "$@"; do installed "$p" || missing+=("$p"); done
+  local missing=()
+  mapfile -t missing < <(missing_of "$@")
   [ ${#missing[@]} -gt 0 ] || return 0
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
