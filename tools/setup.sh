@@ -2,7 +2,9 @@
 # Installs the Debian packages (Debian 12) that one purpose needs, and only
 # those that are missing, so a second run installs nothing and needs no root:
 #   tools/setup.sh run    what building and running the viewer needs
-#   tools/setup.sh test   that, and the tools of the tests and benchmarks
+#   tools/setup.sh test   that, and the tools of the tests and benchmarks, the
+#                         libjpeg-turbo source and the Japanese locale of the
+#                         Windows program's build and checks
 # Missing packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,8 +23,8 @@ run_packages=(
 # checks, and the Windows program built with MinGW and run under Wine.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev valgrind
-  xvfb xauth xdotool x11-apps imagemagick openbox
+  clang libclang-rt-14-dev valgrind strace
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
   desktop-file-utils lintian dpkg-dev
   g++-mingw-w64-x86-64-posix wine wine64 nasm locales
 )
@@ -49,8 +51,51 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# --- The Windows program: Debian's own source of libjpeg-turbo, and the
+# Japanese locale that gives Wine the ANSI code page 932. ---
+
+# deb-src entries for the Debian suites the machine already uses, in a file of
+# their own beside the machine's deb822 (or one-line) sources.
+add_debian_sources() {
+  local list=/etc/apt/sources.list.d/kovlo-deb-src.sources
+  [ -e "$list" ] && return 0
+  local debian=()
+  mapfile -t debian < <(grep -l 'debian' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+  if [ ${#debian[@]} -gt 0 ]; then
+    sed -n '/^Types:/s/.*/Types: deb-src/;p' "${debian[@]}" | as_root tee "$list" >/dev/null
+  else
+    list=/etc/apt/sources.list.d/kovlo-deb-src.list
+    [ -e "$list" ] && return 0
+    sed -n 's/^deb \(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list | as_root tee "$list" >/dev/null
+  fi
+  echo "setup: added $list"
+  as_root apt-get update -qq
+}
+
+# The source package unpacked once into build-windows/, where
+# tools/windows-build.sh builds it.
+fetch_jpeg_source() {
+  ls -d build-windows/source/libjpeg-turbo-*/ >/dev/null 2>&1 && return 0
+  add_debian_sources
+  mkdir -p build-windows/source
+  (cd build-windows/source && apt-get source -qq libjpeg-turbo)
+}
+
+japanese_locale() {
+  locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
+  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
+}
+
 case $purpose in
-  run) install_missing "${run_packages[@]}" ;;
-  test) install_missing "${run_packages[@]}" "${test_packages[@]}" ;;
+  run)
+    install_missing "${run_packages[@]}"
+    ;;
+  test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    fetch_jpeg_source
+    japanese_locale
+    ;;
   *) echo "setup: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
 esac
