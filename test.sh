@@ -9,7 +9,9 @@
 #      replay scenarios and the reload soak.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
+tools/setup.sh test
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVLO_TESTS=ON -DKOVLO_BENCH=ON \
+  >/dev/null
 
 echo "== sanitizers: the suite under ASan + UBSan"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVLO_SANITIZE=ON \

@@ -1,36 +1,54 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs (as root, on Debian 12) and
-# configures the build in build/. Safe to run again: it installs only what is
-# missing and reconfigures in place.
+# Installs the Debian packages (Debian 12) that one purpose needs, and only
+# those that are missing, so a second run installs nothing and needs no root:
+#   tools/setup.sh run    what building and running the viewer needs
+#   tools/setup.sh test   that, and the tools of the tests and benchmarks, the
+#                         libjpeg-turbo source and the Japanese locale of the
+#                         Windows program's build and checks
+# Missing packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+purpose=${1:?usage: tools/setup.sh run|test}
 
-packages=(
-  build-essential cmake pkg-config ninja-build
-  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev valgrind g++-mingw-w64-x86-64-posix
-  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox strace libxtst-dev libxdamage-dev
+# The viewer: compiler, build tools, the libraries it links, and the gothic
+# font its dialogs are drawn in. python3 draws the icons for installing.
+run_packages=(
+  build-essential cmake pkg-config ninja-build python3
+  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev libicu-dev
   fonts-ipafont-gothic
 )
-# The Windows program and its checks under Wine (tools/windows-build.sh, tests/wine/).
-packages+=(wine wine64 nasm locales dpkg-dev)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
-  run_as_root=()
-  [ "$(id -u)" -eq 0 ] || run_as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${run_as_root[@]}" apt-get update -qq
-  "${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The tests on top: GoogleTest and Benchmark, the sanitizer and fuzzing
+# runtime, valgrind, the real window under Xvfb, the install and package
+# checks, and the Windows program built with MinGW and run under Wine.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev valgrind strace
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
+  desktop-file-utils lintian dpkg-dev
+  g++-mingw-w64-x86-64-posix wine wine64 nasm locales
+)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# The given packages that are not installed, one a line (one dpkg-query for all).
+missing_of() {
+  local installed
+  installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "$@" 2>/dev/null |
+              sed -n 's/^ii  *//p' || true)
+  printf '%s\n' "$@" | grep -vxF -f <(printf '%s\n' "$installed") || true
+}
+
+install_missing() {
+  local missing=()
+  mapfile -t missing < <(missing_of "$@")
+  [ ${#missing[@]} -gt 0 ] || return 0
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # --- The Windows program: Debian's own source of libjpeg-turbo, and the
@@ -70,7 +88,14 @@ japanese_locale() {
   as_root locale-gen
 }
 
-fetch_jpeg_source
-japanese_locale
-
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+case $purpose in
+  run)
+    install_missing "${run_packages[@]}"
+    ;;
+  test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    fetch_jpeg_source
+    japanese_locale
+    ;;
+  *) echo "setup: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
+esac

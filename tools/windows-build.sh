@@ -17,14 +17,14 @@ jpeg=$PWD/$out/jpeg
 fail() { echo "windows-build: $*" >&2; exit 1; }
 
 for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres nasm cmake ninja; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup.sh installs it)"
+  command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup.sh test installs it)"
 done
 
 build_jpeg() {
   [ -f "$jpeg/lib/libjpeg.a" ] && return 0
   local source
   source=$(ls -d "$out"/source/libjpeg-turbo-*/ 2>/dev/null | head -n 1)
-  [ -n "$source" ] || fail "no libjpeg-turbo source in $out/source/ (tools/setup.sh fetches it)"
+  [ -n "$source" ] || fail "no libjpeg-turbo source in $out/source/ (tools/setup.sh test fetches it)"
   echo "windows-build: libjpeg-turbo from $source"
   cmake -S "$source" -B "$out/jpeg-build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$jpeg" \
