@@ -22,6 +22,48 @@ bool ParseSizeOption(const char *name, const char *value, int minimum, int *widt
     return false;
 }
 
+// "L,T,R,B": the frame's thickness on each side, none negative.
+bool ParseFrameOption(const char *value, RECT *insets, std::string *error)
+{
+    char tail = '\0';
+    int l = -1, t = -1, r = -1, b = -1;
+    if (value != nullptr && std::sscanf(value, "%d,%d,%d,%d%c", &l, &t, &r, &b, &tail) == 4 &&
+        l >= 0 && t >= 0 && r >= 0 && b >= 0) {
+        *insets = RECT{l, t, r, b};
+        return true;
+    }
+    *error = "--frame wants the insets L,T,R,B";
+    return false;
+}
+
+bool ParseBarOption(const char *value, int *thickness, std::string *error)
+{
+    char tail = '\0';
+    if (value != nullptr && std::sscanf(value, "%d%c", thickness, &tail) == 1 && *thickness > 0)
+        return true;
+    *error = "--bar wants a thickness in pixels";
+    return false;
+}
+
+// One option with its value; false with *error set when it is not understood.
+bool ParseOption(const char *option, const char *value, headless::Config *config, std::string *error)
+{
+    if (std::strcmp(option, "--screen") == 0)
+        return ParseSizeOption(option, value, 1, &config->screenWidth, &config->screenHeight, error);
+    if (std::strcmp(option, "--client") == 0)
+        return ParseSizeOption(option, value, 0, &config->clientWidth, &config->clientHeight, error);
+    if (std::strcmp(option, "--frame") == 0) return ParseFrameOption(value, &config->frameInsets, error);
+    return ParseBarOption(value, &config->scrollBarThickness, error);
+}
+
+bool IsOption(const char *word)
+{
+    for (const char *name : {"--screen", "--client", "--frame", "--bar"}) {
+        if (std::strcmp(word, name) == 0) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::string *error)
@@ -30,20 +72,12 @@ bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::stri
     for (; i < argc; ++i) {
         const char *option = argv[i];
         const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
-        headless::Config &config = options->config;
         if (std::strcmp(option, "--") == 0) {
             ++i;
             break;
         }
-        if (std::strcmp(option, "--screen") == 0) {
-            if (!ParseSizeOption(option, value, 1, &config.screenWidth, &config.screenHeight, error))
-                return false;
-        } else if (std::strcmp(option, "--client") == 0) {
-            if (!ParseSizeOption(option, value, 0, &config.clientWidth, &config.clientHeight, error))
-                return false;
-        } else {
-            break;  // the viewer's arguments begin
-        }
+        if (!IsOption(option)) break;  // the viewer's arguments begin
+        if (!ParseOption(option, value, &options->config, error)) return false;
         ++i;
     }
     for (; i < argc; ++i) options->viewerArguments.push_back(argv[i]);

@@ -1,5 +1,6 @@
 // The replay driver's command line:
-//   kovlo-replay [--screen WxH] [--client WxH] [--] [viewer arguments...]
+//   kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N] [--]
+//                [viewer arguments...]
 #pragma once
 
 #include <string>
