@@ -1,5 +1,6 @@
 // The state of open dialogs: EndDialog, GetDlgItem, the keys and commands a
 // dialog takes from the host, and which window a dialog keeps disabled.
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;
@@ -66,6 +67,8 @@ bool HandleDialogKey(HWND target, UINT virtualKey)
 }  // namespace layer_internal
 
 namespace layer {
+
+bool IsDisabledByDialog(HWND hwnd) { return ModalDialogOf(hwnd) != nullptr; }
 
 // A button press arrives through the queue, like the click that makes it, so
 // the dialog's loop sees the dialog end as soon as the command is handled.

@@ -208,6 +208,33 @@ TEST_F(DialogTest, KeysForTheOwnerGoToTheDialogWhileItIsOpen)
     EXPECT_EQ(LoggedMessages(), std::vector<UINT>{});  // the owner saw no key
 }
 
+// Windows disables the owner of a modal dialog: its bars and frame take no
+// clicks or drags, so it gets no scroll messages and no new size.
+TEST_F(DialogTest, TheOwnerTakesNoScrollRequestsOrResizesWhileADialogIsOpen)
+{
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};
+    SetScrollInfo(owner_, SB_VERT, &info, TRUE);
+    Settle();
+    std::vector<std::string> refused;
+    auto refuse = [&refused](const char *line) {
+        std::string error;
+        if (!headless::RunScriptLine(line, &error)) refused.push_back(error);
+    };
+    std::deque<std::function<void()>> steps = {
+        [this] { layer::OnScrollRequest(owner_, SB_VERT, SB_PAGEDOWN, 0); },
+        [&] { refuse("vscroll SB_LINEDOWN"); },
+        [&] { refuse("resize 300 200"); },
+        [] { layer::OnDialogCommand(g_run.dialog, IDCANCEL); },
+    };
+    SetScript(std::move(steps));
+    DialogBoxParamA(nullptr, "TESTDLG", owner_, TestDialogProc, 0);
+    EXPECT_EQ(LoggedMessages(), std::vector<UINT>{});
+    EXPECT_EQ(refused.size(), 2u);
+    // Enabled again once the dialog is gone.
+    layer::OnScrollRequest(owner_, SB_VERT, SB_PAGEDOWN, 0);
+    EXPECT_EQ(LoggedMessages(), std::vector<UINT>{WM_VSCROLL});
+}
+
 TEST_F(DialogTest, FocusGoesWhereTheProcedureSaysOrToTheFirstTabStop)
 {
     struct Case {

@@ -82,6 +82,19 @@ bool Fail(std::string *error, const std::string &reason)
     return false;
 }
 
+// The main window, when a user could reach it: not while a modal dialog of
+// its own disables it (Windows lets no resize or scroll-bar click through).
+HWND EnabledMainWindow(std::string *error)
+{
+    HWND main = MainWindow();
+    if (main == nullptr) Fail(error, "no window");
+    if (main != nullptr && layer::IsDisabledByDialog(main)) {
+        Fail(error, "the window is disabled while its dialog is open");
+        return nullptr;
+    }
+    return main;
+}
+
 HWND KeyTarget() { return OpenDialog() != nullptr ? OpenDialog() : MainWindow(); }
 
 bool RunKey(const Words &words, std::string *error)
@@ -100,8 +113,9 @@ bool RunResize(const Words &words, std::string *error)
     if (words.size() != 3 || !ParseNumber(words[1], 0, 100000, &width) ||
         !ParseNumber(words[2], 0, 100000, &height))
         return Fail(error, "resize wants a width and a height");
-    if (MainWindow() == nullptr) return Fail(error, "no window");
-    layer::OnClientResized(MainWindow(), static_cast<int>(width), static_cast<int>(height));
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnClientResized(main, static_cast<int>(width), static_cast<int>(height));
     return true;
 }
 
@@ -121,8 +135,9 @@ bool RunScroll(const Words &words, int bar, std::string *error)
     if (words.size() < 2 || words.size() > 3 || !Lookup(kScrollCodes, words[1], 0, 0xFFFF, &code) ||
         (words.size() == 3 && !ParseNumber(words[2], 0, 0xFFFF, &position)))
         return Fail(error, "scroll wants a request code and perhaps a position");
-    if (MainWindow() == nullptr) return Fail(error, "no window");
-    layer::OnScrollRequest(MainWindow(), bar, static_cast<int>(code), static_cast<int>(position));
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnScrollRequest(main, bar, static_cast<int>(code), static_cast<int>(position));
     return true;
 }
 
