@@ -94,6 +94,7 @@ void OnCloseRequested(HWND hwnd);
 void OnScrollRequest(HWND hwnd, int bar, int requestCode, int thumbPosition);
 void OnDialogCommand(HWND dialog, int commandId);
 void OnEditTextChanged(HWND edit, const std::string &utf8);
+void OnFocusChanged(HWND control);
 
 // The window's client pixels, for a host that draws them on screen or writes
 // them to a file; null for a window without a client surface.

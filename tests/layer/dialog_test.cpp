@@ -101,6 +101,10 @@ TEST_F(DialogTest, EachWayOfClosingGivesItsCommand)
     const Case cases[] = {
         {{"dialog 5", "dialog-ok"}, 1, 5, IDOK},
         {{"dialog 42", "key Return"}, 1, 42, IDOK},   // Enter presses OK
+        // Enter presses the focused button: Tab goes entry, OK, Cancel.
+        {{"dialog 9", "key Tab", "key Return"}, 1, 9, IDOK},
+        {{"dialog 9", "key Tab", "key Tab", "key Return"}, 0, 12345, IDCANCEL},
+        {{"dialog 9", "key Tab", "key Tab", "key Tab", "key Return"}, 1, 9, IDOK},
         {{"dialog 7", "dialog-cancel"}, 0, 12345, IDCANCEL},
         {{"dialog 7", "dialog-esc"}, 0, 12345, IDCANCEL},
         {{"dialog 7", "key Escape"}, 0, 12345, IDCANCEL},

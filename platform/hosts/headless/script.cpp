@@ -22,7 +22,7 @@ const Name kKeys[] = {
     {"BackSpace", VK_BACK}, {"Shift", VK_SHIFT}, {"Escape", VK_ESCAPE}, {"Space", VK_SPACE},
     {"Left", VK_LEFT},      {"Right", VK_RIGHT}, {"Up", VK_UP},         {"Down", VK_DOWN},
     {"Return", VK_RETURN},  {"J", 'J'},          {"R", 'R'},            {"T", 'T'},
-    {"A", 'A'},
+    {"A", 'A'},             {"Tab", VK_TAB},
 };
 
 const Name kScrollCodes[] = {
