@@ -89,6 +89,10 @@ namespace layer {
 // Host -> layer: what happened on the display.
 void OnClientResized(HWND hwnd, int clientWidth, int clientHeight);
 void OnMoved(HWND hwnd, const RECT &outer);
+// Minimised, maximised or restored on the host's side (showState is
+// SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED or SW_SHOWNORMAL), with the new client
+// size when the host knows it (-1, -1: the layer works it out).
+void OnShowStateChanged(HWND hwnd, int showState, int clientWidth, int clientHeight);
 void OnKeyDown(HWND hwnd, UINT virtualKey);
 void OnCloseRequested(HWND hwnd);
 void OnScrollRequest(HWND hwnd, int bar, int requestCode, int thumbPosition);

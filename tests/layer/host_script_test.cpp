@@ -21,7 +21,8 @@ TEST_F(HostScriptTest, LinesThatAreNotUnderstoodSayWhy)
     };
     const Case cases[] = {
         {"", true},           {"# a comment", true},   {"key Space", true},
-        {"key 0x4A", true},   {"key Tab", false},      {"key", false},
+        {"key 0x4A", true},   {"key F1", false},       {"key", false},
+        {"key Tab", true},    {"maximize", true},      {"restore", true},
         {"resize 10 20", true}, {"resize 10", false},  {"resize -1 5", false},
         {"advance 0", true},  {"advance soon", false}, {"hscroll 1", true},
         {"vscroll SB_PAGEDOWN", true}, {"vscroll 4 120", true}, {"vscroll", false},

@@ -1,7 +1,7 @@
 // Headless host: the script commands, one a line, that stand for a user.
-// Implements: key NAME, resize W H, advance MS, close, dialog TEXT, dialog-ok,
-//   dialog-cancel, dialog-esc, hscroll CODE [POS], vscroll CODE [POS],
-//   png FILE and show (through the show handler); blank lines and lines
+// Implements: key NAME, resize W H, minimize, maximize, restore, advance MS,
+//   close, dialog TEXT, dialog-ok, dialog-cancel, dialog-esc,
+//   hscroll CODE [POS], vscroll CODE [POS], png FILE and show (through the show handler); blank lines and lines
 //   starting with '#' do nothing.
 // Does not implement: mouse positions, key releases, modifier states.
 #include <cstdlib>
@@ -119,6 +119,15 @@ bool RunResize(const Words &words, std::string *error)
     return true;
 }
 
+// The title bar's buttons: minimise, maximise, restore.
+bool RunShowState(int showState, std::string *error)
+{
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnShowStateChanged(main, showState, -1, -1);
+    return true;
+}
+
 bool RunAdvance(const Words &words, std::string *error)
 {
     long ms;
@@ -192,6 +201,9 @@ bool RunScriptLine(const std::string &line, std::string *error)
     if (command == "key") return RunKey(words, error);
     if (command == "resize") return RunResize(words, error);
     if (command == "advance") return RunAdvance(words, error);
+    if (command == "minimize") return RunShowState(SW_SHOWMINIMIZED, error);
+    if (command == "maximize") return RunShowState(SW_SHOWMAXIMIZED, error);
+    if (command == "restore") return RunShowState(SW_SHOWNORMAL, error);
     if (command == "close") return RunClose();
     if (command == "dialog") return RunDialogText(line, error);
     if (command == "dialog-ok") return RunDialogCommand(IDOK, error);
