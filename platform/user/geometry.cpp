@@ -241,7 +241,9 @@ void OnClientResized(HWND hwnd, int clientWidth, int clientHeight)
         SetClientSize(window, clientWidth, clientHeight);
         return;
     }
-    // A maximised window keeps saying so with each new size, as on Windows.
+    // A minimised window's client area stays empty until it is restored; a
+    // maximised one keeps saying so with each new size, as on Windows.
+    if (IsMinimized(*window)) return;
     ChangeClientSize(hwnd, window, clientWidth, clientHeight, SizeKindFor(window->showState));
 }
 

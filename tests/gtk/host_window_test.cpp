@@ -4,6 +4,8 @@
 // close box asks the window procedure, and waiting ends as it should.
 #include "tests/gtk/host_fixture.h"
 
+#include <gdk/gdkx.h>
+
 namespace {
 
 TEST_F(GtkHostTest, KeyPressesArriveAsVirtualKeysAndAltKeysDoNot)
@@ -158,6 +160,57 @@ TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForThe
     g_idle_add(PressCloseBox, TopLevel()->window);
     host::WaitForEvents(-1);
     EXPECT_EQ(LoggedOf(WM_CLOSE).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+bool WindowManagerRuns()
+{
+    GdkScreen *screen = gdk_screen_get_default();
+    return GDK_IS_X11_SCREEN(screen) &&
+           gdk_x11_screen_supports_net_wm_hint(
+               screen, gdk_atom_intern_static_string("_NET_WM_STATE_MAXIMIZED_VERT"));
+}
+
+// The window manager minimises, maximises and restores the window, as its
+// title bar's buttons would: each change is one WM_SIZE of its kind, as on
+// Windows. Runs under a window manager (gtk.host.states starts one).
+TEST_F(GtkHostTest, TheWindowManagersStateChangesArriveAsSizeMessages)
+{
+    if (!WindowManagerRuns()) GTEST_SKIP() << "no window manager";
+    struct Step {
+        void (*act)(GtkWindow *);
+        WPARAM kind;
+    };
+    const Step steps[] = {
+        {gtk_window_iconify, SIZE_MINIMIZED},
+        {gtk_window_deiconify, SIZE_RESTORED},
+        {gtk_window_maximize, SIZE_MAXIMIZED},
+        {gtk_window_unmaximize, SIZE_RESTORED},
+    };
+    // A maximised window grows once the window manager has placed it, and
+    // shrinks again when restored.
+    GtkWindow *window = GTK_WINDOW(TopLevel()->window);
+    RECT previous;
+    GetClientRect(hwnd_, &previous);
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.kind);
+        g_logged.clear();
+        step.act(window);
+        RECT client = {0, 0, -1, -1};
+        bool arrived = PumpUntil([&] {
+            std::vector<Logged> sizes = LoggedOf(WM_SIZE);
+            GetClientRect(hwnd_, &client);
+            bool grown = step.kind != SIZE_MAXIMIZED || client.right > previous.right;
+            bool shrunk = step.act != gtk_window_unmaximize || client.right < previous.right;
+            return !sizes.empty() && sizes.back().wParam == step.kind && grown && shrunk;
+        });
+        ASSERT_TRUE(arrived) << client.right << "x" << client.bottom;
+        if (step.kind == SIZE_MINIMIZED) EXPECT_EQ(client.right + client.bottom, 0);
+        if (step.kind != SIZE_MINIMIZED) previous = client;
+    }
 }
 
 }  // namespace
