@@ -118,8 +118,8 @@ TEST_F(GtkHostTest, TroughPagesThumbDragsAndArrowPressesBecomeWindowsRequests)
     Settle();
 
     const std::vector<std::pair<int, int>> expected = {
-        {SB_PAGERIGHT, 0}, {SB_THUMBTRACK, 120}, {SB_THUMBTRACK, 191}, {SB_THUMBPOSITION, 191},
-        {SB_LINELEFT, 0}};
+        {SB_PAGERIGHT, 0},     {SB_THUMBTRACK, 120}, {SB_THUMBTRACK, 191}, {SB_THUMBPOSITION, 191},
+        {SB_ENDSCROLL, 0},     {SB_LINELEFT, 0},     {SB_ENDSCROLL, 0}};
     std::vector<Logged> requests = LoggedOf(WM_HSCROLL);
     ASSERT_EQ(requests.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -165,6 +165,61 @@ TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForThe
 }  // namespace
 
 namespace {
+
+// A press on a bar, held until `release` is called.
+GdkEvent *BarButtonEvent(GtkWidget *bar, GdkEventType type, int along)
+{
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(bar), &originX, &originY);
+    GtkAllocation area;
+    gtk_widget_get_allocation(bar, &area);
+    GdkEvent *event = gdk_event_new(type);
+    event->button.button = GDK_BUTTON_PRIMARY;
+    event->button.x_root = originX + area.x + along;
+    event->button.y_root = originY + area.y + area.height / 2;
+    return event;
+}
+
+// Held in the trough, the bar pages (the window procedure moving the thumb
+// as the viewer does) until the thumb reaches the pointer, then stops; the
+// release ends it with SB_ENDSCROLL.
+TEST_F(GtkHostTest, AHeldTroughPagesUntilTheThumbReachesThePointer)
+{
+    ShowScrollBar(hwnd_, SB_HORZ, TRUE);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 200, 10, 0, 0};
+    SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+    GtkWidget *bar = TopLevel()->bars[SB_HORZ];
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(bar) > 400; }));
+    Settle();
+    g_logged.clear();
+    const int along = gtk_widget_get_allocated_width(bar) / 2;
+    GdkEvent *press = BarButtonEvent(bar, GDK_BUTTON_PRESS, along);
+    gboolean handled = FALSE;
+    g_signal_emit_by_name(bar, "button-press-event", press, &handled);
+    size_t seen = 0;
+    bool stopped = PumpUntil([&] {
+        for (; seen < g_logged.size(); ++seen) {
+            info.fMask = SIF_POS;
+            info.nPos += 10;  // the window procedure moves a page
+            SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+        }
+        return seen > 0 && TopLevel()->arrowRepeat[SB_HORZ] == 0;
+    });
+    ASSERT_TRUE(stopped) << seen << " pages";
+    int start = 0, end = 0;
+    gtk_range_get_slider_range(GTK_RANGE(bar), &start, &end);
+    EXPECT_TRUE(start <= along && along < end) << start << ".." << end << " at " << along;
+    GdkEvent *release = BarButtonEvent(bar, GDK_BUTTON_RELEASE, along);
+    g_signal_emit_by_name(bar, "button-release-event", release, &handled);
+    Settle();
+    std::vector<Logged> requests = LoggedOf(WM_HSCROLL);
+    ASSERT_GE(requests.size(), 3u);
+    for (size_t i = 0; i + 1 < requests.size(); ++i) EXPECT_EQ(LOWORD(requests[i].wParam), SB_PAGERIGHT);
+    EXPECT_EQ(LOWORD(requests.back().wParam), SB_ENDSCROLL);
+    EXPECT_LT(info.nPos, 191);  // it did not run on to the end
+    gdk_event_free(press);
+    gdk_event_free(release);
+}
 
 bool WindowManagerRuns()
 {
