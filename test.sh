@@ -3,8 +3,10 @@
 #   1. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 #      (build-asan/, no display needed);
 #   2. a short run of every fuzz target (build-fuzz/, clang's libFuzzer);
-#   3. the whole suite (build/): unit tests, end-to-end replay scenarios, the
-#      real window under Xvfb, valgrind over replay scenarios and the reload soak.
+#   3. the Windows program, build-windows/kovlo.exe (MinGW-w64 cross-build);
+#   4. the whole suite (build/): unit tests, end-to-end replay scenarios, the
+#      real window under Xvfb, the Windows program under Wine, valgrind over
+#      replay scenarios and the reload soak.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
@@ -18,6 +20,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== fuzzing: every target for ${KOVLO_FUZZ_SECONDS:-60} s"
 tools/fuzz.sh "${KOVLO_FUZZ_SECONDS:-60}"
+
+echo "== the Windows program"
+tools/windows-build.sh
 
 echo "== the suite"
 cmake --build build

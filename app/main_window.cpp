@@ -6,7 +6,7 @@
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
 
-int RegisterViewerClass(HINSTANCE instance)
+WNDCLASSA ViewerClass(HINSTANCE instance)
 {
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -16,6 +16,12 @@ int RegisterViewerClass(HINSTANCE instance)
     windowClass.hCursor = LoadCursorA(NULL, IDC_IBEAM);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = kProgramName;
+    return windowClass;
+}
+
+int RegisterViewerClass(HINSTANCE instance)
+{
+    WNDCLASSA windowClass = ViewerClass(instance);
     return RegisterClassA(&windowClass);
 }
 

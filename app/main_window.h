@@ -3,6 +3,9 @@
 
 #include "platform/win32.h"
 
+// The "Kovlo" class as RegisterViewerClass registers it.
+WNDCLASSA ViewerClass(HINSTANCE instance);
+
 // Registers the "Kovlo" class; returns the class atom, 0 on failure.
 int RegisterViewerClass(HINSTANCE instance);
 

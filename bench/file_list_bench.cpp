@@ -1,9 +1,16 @@
 // BuildFileList over a folder of 10,000 JPEG names (empty files: the list
 // reads names only), in mixed case and with a share of Japanese names so that
-// the conversion and the collation both do real work. Goal: under 100 ms.
+// the conversion and the collation both do real work. Goal: under 5 ms.
+//
+// The layer keeps a folder's listing while the folder is unchanged, so that
+// the list's six searches read it once; each iteration first changes the
+// folder (outside the timing) so that every measured list reads it afresh,
+// as the viewer's one list at start-up does.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <time.h>
 
 #include <string>
 
@@ -22,12 +29,24 @@ std::string NameOf(int i)
     return name + std::to_string((i * 7919) % 100003) + kExtensions[i % 5];
 }
 
+// Gives the folder a new change time and lets the clock tick past it, so that
+// a listing kept from before is not used and a new one may be kept.
+void ChangeFolder(const std::string &path)
+{
+    chmod(path.c_str(), 0700);
+    const timespec tick = {0, 20 * 1000 * 1000};
+    nanosleep(&tick, nullptr);
+}
+
 void BM_BuildFileList10000(benchmark::State &state)
 {
     TempFolder folder;
     for (int i = 0; i < kFileCount; ++i) folder.AddFile(NameOf(i));
     for (int i = 0; i < 100; ++i) folder.AddFile("notes" + std::to_string(i) + ".txt");
     for (auto _ : state) {
+        state.PauseTiming();
+        ChangeFolder(folder.path());
+        state.ResumeTiming();
         ResetViewerState();
         snprintf(g_viewer.folder, sizeof g_viewer.folder, "%s", folder.path().c_str());
         int count = BuildFileList();

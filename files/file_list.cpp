@@ -1,6 +1,7 @@
 // The folder's JPEG files: three searches counted, then collected, then put in
 // lstrcmpiA order by a stable sort (names that compare equal stay in the order
-// the searches found them).
+// the searches found them). The sort compares the names' sort keys, made once
+// per name, rather than collating each pair again.
 //
 // The folder may change between the two passes. The collecting pass stores at
 // most the counted number of names and passes over a name too long for its
@@ -11,6 +12,7 @@
 #include "files/file_list_passes.h"
 
 #include <limits.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -73,14 +75,91 @@ static void CollectEntry(const char *name, void *context)
     collection->stored++;
 }
 
+// Appends the sort key of `name` (LCMapStringA: the keys of lstrcmpiA's own
+// order, so that the sort compares bytes instead of collating every pair).
+static bool AppendSortKey(const char *name, std::vector<char> *keys)
+{
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    char key[1024];
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, key, sizeof key);
+    if (size > 0) {
+        keys->insert(keys->end(), key, key + size);
+        return true;
+    }
+    size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, NULL, 0);
+    if (size <= 0) return false;
+    size_t at = keys->size();
+    keys->resize(at + size);
+    return LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, keys->data() + at, size) == size;
+}
+
+// The sort keys of all slots, one after the other, and where each begins;
+// false should a key not be made.
+static bool MakeSortKeys(const char *scratch, int count, int stride, std::vector<char> *keys,
+                         std::vector<size_t> *keyAt)
+{
+    keyAt->resize(count);
+    for (int i = 0; i < count; ++i) {
+        (*keyAt)[i] = keys->size();
+        if (!AppendSortKey(scratch + size_t(i) * stride, keys)) return false;
+    }
+    return true;
+}
+
+// One slot in the sort: the first bytes of its key as a number, so that most
+// comparisons are settled without walking the keys.
+struct SortEntry {
+    uint64_t head;     // the key's first 8 bytes, big-endian, 0 past its end
+    const char *rest;  // the key from its ninth byte; NULL when it ends within head
+    int slot;
+};
+
+static SortEntry SortEntryOf(const char *key, int slot)
+{
+    SortEntry entry = {0, NULL, slot};
+    int i = 0;
+    for (; i < 8 && key[i]; ++i) {
+        entry.head |= uint64_t(static_cast<unsigned char>(key[i])) << (56 - 8 * i);
+    }
+    if (i == 8) entry.rest = key + 8;
+    return entry;
+}
+
+// Equal heads end within the head together or not at all.
+static bool KeyBefore(const SortEntry &a, const SortEntry &b)
+{
+    if (a.head != b.head) return a.head < b.head;
+    return a.rest && strcmp(a.rest, b.rest) < 0;
+}
+
+// The slots' order: by their sort keys, or by lstrcmpiA should a key not be
+// made; a stable sort either way, so equal names keep the order found.
+static std::vector<int> SortedOrder(const char *scratch, int count, int stride)
+{
+    std::vector<int> order(count);
+    std::vector<char> keys;
+    std::vector<size_t> keyAt;
+    if (MakeSortKeys(scratch, count, stride, &keys, &keyAt)) {
+        std::vector<SortEntry> entries(count);
+        for (int i = 0; i < count; ++i) entries[i] = SortEntryOf(keys.data() + keyAt[i], i);
+        std::stable_sort(entries.begin(), entries.end(), KeyBefore);
+        for (int i = 0; i < count; ++i) order[i] = entries[i].slot;
+    } else {
+        for (int i = 0; i < count; ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return lstrcmpiA(scratch + size_t(a) * stride, scratch + size_t(b) * stride) < 0;
+        });
+    }
+    return order;
+}
+
 // The slots of `scratch` in ascending lstrcmpiA order, copied into `sorted`.
 static void PlaceByRank(const char *scratch, int count, int stride, char *sorted)
 {
-    std::vector<const char *> order(count);
-    for (int i = 0; i < count; ++i) order[i] = scratch + size_t(i) * stride;
-    std::stable_sort(order.begin(), order.end(),
-                     [](const char *a, const char *b) { return lstrcmpiA(a, b) < 0; });
-    for (int i = 0; i < count; ++i) memcpy(sorted + size_t(i) * stride, order[i], stride);
+    std::vector<int> order = SortedOrder(scratch, count, stride);
+    for (int i = 0; i < count; ++i) {
+        memcpy(sorted + size_t(i) * stride, scratch + size_t(order[i]) * stride, stride);
+    }
 }
 
 int BuildFileList(void)

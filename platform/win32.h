@@ -53,6 +53,7 @@ typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef uint16_t ATOM;
 typedef DWORD COLORREF;
+typedef DWORD LCID;
 
 typedef void *HANDLE;
 typedef struct KovloWindow *HWND;
@@ -345,6 +346,11 @@ typedef struct _WIN32_FIND_DATAA {
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
+#define LOCALE_SYSTEM_DEFAULT 0x0800
+#define LOCALE_USER_DEFAULT 0x0400
+#define NORM_IGNORECASE 0x00000001
+#define LCMAP_SORTKEY 0x00000400
+
 // ---------------------------------------------------------------------------
 // Windows user interface (platform/user).
 
@@ -427,6 +433,10 @@ BOOL FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA findData);
 BOOL FindClose(HANDLE search);
 DWORD GetFileAttributesA(LPCSTR path);
 int lstrcmpiA(LPCSTR a, LPCSTR b);
+// With LCMAP_SORTKEY: the sort key of `source` (bytes, closing 0 included),
+// keys comparing with strcmp as CompareStringA with the same flags would.
+int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR dest,
+                 int destSize);
 
 // The C runtime's fopen on Windows takes a path in the ANSI code page; the
 // layer's stand-in does the same, translating the code page 932 path into the

@@ -1,77 +1,36 @@
-// lstrcmpiA: the user's locale collation with letter case ignored, by ICU.
+// lstrcmpiA and LCMapStringA: the user's locale collation with letter case
+// ignored, over the sort keys of collation_key.h, so the two always agree.
 //
-// The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG). The C and
-// POSIX locales map to ICU's "en_US_POSIX", whose collation is the byte order
-// with capitals first; the root collation stands in for them, so that a.jpg,
-// B.jpg and C.JPG sort as any user expects. Secondary strength ignores case
-// but keeps accents; digits compare one by one (no numeric ordering), so
-// 10.jpg sorts before 9.jpg. Names are code page 932, handed to ICU as UTF-8:
-// ASCII as it is (the common case, and fast), the rest through iconv.
-#include <unicode/ucol.h>
-#include <unicode/uloc.h>
-
+// Implemented for LCMapStringA: LCMAP_SORTKEY together with NORM_IGNORECASE,
+// for LOCALE_USER_DEFAULT or LOCALE_SYSTEM_DEFAULT (the same locale here).
+// Not implemented: every other mapping and flag (0 is returned).
 #include <cstring>
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "platform/files/collation_key.h"
 #include "platform/win32.h"
-
-namespace {
-
-UCollator *OpenCollator()
-{
-    const char *locale = uloc_getDefault();
-    if (std::strncmp(locale, "en_US_POSIX", 11) == 0 || std::strcmp(locale, "c") == 0) locale = "";
-    UErrorCode status = U_ZERO_ERROR;
-    UCollator *collator = ucol_open(locale, &status);
-    if (U_FAILURE(status)) {
-        status = U_ZERO_ERROR;
-        collator = ucol_open("", &status);
-    }
-    if (U_FAILURE(status)) return nullptr;
-    ucol_setStrength(collator, UCOL_SECONDARY);
-    return collator;
-}
-
-const UCollator *Collator()
-{
-    static UCollator *collator = OpenCollator();  // opened once, thread-safe since C++11
-    return collator;
-}
-
-bool IsAscii(const char *text)
-{
-    for (; *text; ++text) {
-        if (static_cast<unsigned char>(*text) >= 0x80) return false;
-    }
-    return true;
-}
-
-// The text as UTF-8: ASCII is already that, the rest goes through iconv.
-const char *AsUtf8(const char *text, std::string *converted)
-{
-    if (IsAscii(text)) return text;
-    *converted = Cp932ToUtf8(text);
-    return converted->c_str();
-}
-
-int ByteOrder(const char *a, const char *b)
-{
-    int order = std::strcmp(a, b);
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
-}
-
-}  // namespace
 
 int lstrcmpiA(LPCSTR a, LPCSTR b)
 {
     if (!a || !b) return a == b ? 0 : a ? 1 : -1;
-    const UCollator *collator = Collator();
-    if (!collator) return ByteOrder(a, b);
-    std::string convertedA, convertedB;
-    const char *utf8A = AsUtf8(a, &convertedA), *utf8B = AsUtf8(b, &convertedB);
-    UErrorCode status = U_ZERO_ERROR;
-    UCollationResult result = ucol_strcollUTF8(collator, utf8A, -1, utf8B, -1, &status);
-    if (U_FAILURE(status)) return ByteOrder(a, b);
-    return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
+    std::string keyA, keyB;
+    AppendCollationKey(a, std::strlen(a), &keyA);
+    AppendCollationKey(b, std::strlen(b), &keyB);
+    int order = std::strcmp(keyA.c_str(), keyB.c_str());
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR dest,
+                 int destSize)
+{
+    if (locale != LOCALE_USER_DEFAULT && locale != LOCALE_SYSTEM_DEFAULT) return 0;
+    if (flags != (LCMAP_SORTKEY | NORM_IGNORECASE) || !source || destSize < 0) return 0;
+    size_t length = sourceLength < 0 ? std::strlen(source) : size_t(sourceLength);
+    std::string key;
+    AppendCollationKey(source, length, &key);
+    int size = int(key.size());  // the closing 0 byte included
+    if (destSize == 0) return size;
+    if (!dest || destSize < size) return 0;
+    std::memcpy(dest, key.data(), size);
+    return size;
 }

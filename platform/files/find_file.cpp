@@ -9,31 +9,26 @@
 // form would not fit cFileName is passed over. Patterns of MAX_PATH bytes or
 // more find nothing.
 // Not implemented: times, sizes and 8.3 alternate names (left zero); the
-// search takes the whole listing when it starts.
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-
+// search takes the whole listing when it starts (folder_listing.h: searches
+// in quick succession share one reading of an unchanged folder).
+#include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "platform/files/name_table.h"
+#include "platform/files/folder_listing.h"
 #include "platform/files/real_path.h"
 #include "platform/files/wildcard.h"
 #include "platform/win32.h"
 
 namespace {
 
-struct FoundEntry {
-    std::string name;
-    DWORD attributes;
-};
-
 struct Search {
-    std::vector<FoundEntry> entries;
+    std::shared_ptr<const FolderListing> listing;
+    std::vector<uint32_t> found;  // indices of the admitted entries, in listing order
     size_t next = 0;
 };
 
@@ -46,63 +41,65 @@ bool IsLiveSearch(Search *search)
     return g_searches.count(search) != 0;
 }
 
-DWORD AttributesOf(int folderFd, const dirent *entry)
-{
-    bool directory = entry->d_type == DT_DIR;
-    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-        struct stat info;
-        directory = fstatat(folderFd, entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
-    }
-    DWORD attributes = directory ? FILE_ATTRIBUTE_DIRECTORY : 0;
-    if (entry->d_name[0] == '.') attributes |= FILE_ATTRIBUTE_HIDDEN;
-    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
-}
-
-bool IsDotOrDotDot(const char *name)
-{
-    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
-}
-
-// Every entry of the folder whose application name the last component admits.
-bool ListMatches(const std::string &realFolder, const std::string &last,
-                 std::vector<FoundEntry> *found)
+// Every entry of the listing whose application name the last component admits.
+std::vector<uint32_t> MatchEntries(const std::string &last, const FolderListing &listing)
 {
     // A plain name may also be the entry's own bytes: a name with no code
     // page 932 form that reached the application as UTF-8 (an argument).
     const bool plainName = !HasWildcard(last);
-    FolderKey key;
-    DIR *dir = opendir(realFolder.c_str());
-    if (!dir) return false;
-    if (!FolderKeyOf(realFolder, &key)) {
-        closedir(dir);
-        return false;
+    std::vector<uint32_t> found;
+    for (size_t i = 0; i < listing.entries.size(); ++i) {
+        const ListedEntry &entry = listing.entries[i];
+        bool admitted = MatchWildcard(last, entry.appName) ||
+                        (plainName && !entry.realName.empty() && last == entry.realName);
+        if (entry.appName.size() < MAX_PATH && admitted) found.push_back(uint32_t(i));
     }
-    while (const dirent *entry = readdir(dir)) {
-        if (IsDotOrDotDot(entry->d_name)) continue;
-        std::string name = AppNameOf(key, realFolder, entry->d_name);
-        bool admitted = MatchWildcard(last, name) || (plainName && last == entry->d_name);
-        if (name.size() >= MAX_PATH || !admitted) continue;
-        found->push_back({name, AttributesOf(dirfd(dir), entry)});
+    return found;
+}
+
+// The matches of the last few patterns over a kept listing: a program that
+// searches the same folder twice over (counting, then collecting) matches once.
+struct Matches {
+    std::weak_ptr<const FolderListing> listing;
+    std::string pattern;
+    std::vector<uint32_t> found;
+};
+
+std::mutex g_matchesMutex;
+std::vector<Matches> g_recentMatches;  // the newest last
+const size_t kRecentMatches = 4;
+
+void FindMatches(const std::string &last, Search *search)
+{
+    std::lock_guard<std::mutex> lock(g_matchesMutex);
+    for (const Matches &recent : g_recentMatches) {
+        if (recent.listing.lock() == search->listing && recent.pattern == last) {
+            search->found = recent.found;
+            return;
+        }
     }
-    closedir(dir);
-    return true;
+    search->found = MatchEntries(last, *search->listing);
+    if (g_recentMatches.size() == kRecentMatches) g_recentMatches.erase(g_recentMatches.begin());
+    g_recentMatches.push_back({search->listing, last, search->found});
 }
 
 // Without wildcards one entry answers: the exact spelling if present.
-void KeepOneEntry(const std::string &last, std::vector<FoundEntry> *found)
+void KeepOneEntry(const std::string &last, Search *search)
 {
     size_t chosen = 0;
-    for (size_t i = 0; i < found->size(); ++i) {
-        if ((*found)[i].name == last) chosen = i;
+    for (size_t i = 0; i < search->found.size(); ++i) {
+        if (search->listing->entries[search->found[i]].appName == last) chosen = i;
     }
-    if (found->size() > 1) *found = {(*found)[chosen]};
+    if (search->found.size() > 1) search->found = {search->found[chosen]};
 }
 
-void Fill(const FoundEntry &entry, LPWIN32_FIND_DATAA findData)
+// Reports the search's next entry.
+void FillNext(Search *search, LPWIN32_FIND_DATAA findData)
 {
+    const ListedEntry &entry = search->listing->entries[search->found[search->next++]];
     std::memset(findData, 0, sizeof *findData);
-    findData->dwFileAttributes = entry.attributes;
-    std::memcpy(findData->cFileName, entry.name.c_str(), entry.name.size() + 1);
+    findData->dwFileAttributes = AttributesOf(*search->listing, entry);
+    std::memcpy(findData->cFileName, entry.appName.c_str(), entry.appName.size() + 1);
 }
 
 }  // namespace
@@ -115,12 +112,14 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
     if (last.empty() || !ToRealPath(appFolder, &realFolder)) return INVALID_HANDLE_VALUE;
 
     Search *search = new Search;
-    if (!ListMatches(realFolder, last, &search->entries) || search->entries.empty()) {
+    search->listing = ListFolder(realFolder);
+    if (search->listing) FindMatches(last, search);
+    if (search->found.empty()) {
         delete search;
         return INVALID_HANDLE_VALUE;
     }
-    if (!HasWildcard(last)) KeepOneEntry(last, &search->entries);
-    Fill(search->entries[search->next++], findData);
+    if (!HasWildcard(last)) KeepOneEntry(last, search);
+    FillNext(search, findData);
     std::lock_guard<std::mutex> lock(g_searchesMutex);
     g_searches.insert(search);
     return search;
@@ -129,8 +128,8 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
 BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA findData)
 {
     Search *search = static_cast<Search *>(handle);
-    if (!findData || !IsLiveSearch(search) || search->next >= search->entries.size()) return FALSE;
-    Fill(search->entries[search->next++], findData);
+    if (!findData || !IsLiveSearch(search) || search->next >= search->found.size()) return FALSE;
+    FillNext(search, findData);
     return TRUE;
 }
 

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <cairo.h>
 
@@ -27,6 +28,14 @@ struct ScrollBarView {
     int maximum = 0;
     int page = 0;
     int position = 0;
+};
+
+// An icon's picture for a window's title bar and task list: premultiplied
+// ARGB pixels (cairo's ARGB32), top row first.
+struct IconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
 };
 
 namespace host {
@@ -54,6 +63,8 @@ void MoveTopLevel(HWND hwnd, const RECT &outer);
 void ShowTopLevel(HWND hwnd, int showCommand);
 void SetTitle(HWND hwnd, const std::string &utf8);
 void SetIbeamCursor(HWND hwnd);
+// The icon of a top-level window or a dialog (its class icon, or WM_SETICON).
+void SetIcon(HWND hwnd, const IconImage &icon);
 void UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view);
 
 // The layer changed the client pixels inside `rect`: show them.

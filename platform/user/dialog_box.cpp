@@ -1,6 +1,7 @@
 // DialogBoxParamA: a modal dialog built from the program's template, with its
 // nested message loop, and the dialog's default handling (WM_SETICON, the
 // close box as IDCANCEL). The only part of the layer that needs the templates.
+#include "platform/user/icon_image.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_record.h"
 #include "resources/dialog_templates.h"
@@ -16,6 +17,9 @@ LRESULT DialogDefault(HWND hwnd, DialogState *dialog, UINT message, WPARAM wPara
         HICON &slot = wParam == ICON_SMALL ? dialog->smallIcon : dialog->bigIcon;
         HICON previous = slot;
         slot = reinterpret_cast<HICON>(lParam);
+        // The title bar shows the small icon, else the big one.
+        const IconImage *image = IconImageOf(dialog->smallIcon ? dialog->smallIcon : dialog->bigIcon);
+        host::SetIcon(hwnd, image ? *image : IconImage{});
         return reinterpret_cast<LRESULT>(previous);
     }
     case WM_CLOSE:

@@ -1,16 +1,21 @@
-// Module, icon and cursor handles. The layer has no resource section: an icon
-// handle names its resource, and the same name gives the same handle, as
-// shared icons do on Windows. Only the arrow and the I-beam cursors exist.
+// Module, icon and cursor handles. An icon handle names its resource, and the
+// same name gives the same handle, as shared icons do on Windows; the picture
+// comes from the program's icon file of that name (resources/program_icon.h),
+// and a name without one gives an icon without a picture. Only the arrow and
+// the I-beam cursors exist.
 #include <map>
 #include <string>
 
+#include "platform/user/icon_image.h"
 #include "platform/win32.h"
+#include "resources/program_icon.h"
 
 struct KovloInstance {
     int unused;
 };
 struct KovloIcon {
     std::string name;
+    IconImage image;
 };
 struct KovloCursor {
     int resourceId;
@@ -21,6 +26,7 @@ namespace {
 KovloInstance g_module{0};
 KovloCursor g_arrow{32512};
 KovloCursor g_ibeam{32513};
+std::map<std::string, KovloIcon> g_icons;
 
 std::string IconKey(LPCSTR name)
 {
@@ -37,12 +43,23 @@ extern "C" HMODULE GetModuleHandleA(LPCSTR moduleName)
 
 extern "C" HICON LoadIconA(HINSTANCE, LPCSTR name)
 {
-    static std::map<std::string, KovloIcon> icons;
     if (name == nullptr) return nullptr;
     std::string key = IconKey(name);
-    KovloIcon &icon = icons[key];
-    icon.name = key;
+    KovloIcon &icon = g_icons[key];
+    if (icon.name.empty()) {
+        icon.name = key;
+        size_t size = 0;
+        const unsigned char *file = IS_INTRESOURCE(name) ? nullptr : FindIconResource(name, &size);
+        icon.image = layer_internal::DecodeIcoFile(file, size);
+    }
     return &icon;
+}
+
+const IconImage *layer_internal::IconImageOf(HICON icon)
+{
+    for (const auto &entry : g_icons)
+        if (&entry.second == icon) return &entry.second.image;
+    return nullptr;
 }
 
 extern "C" HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name)

@@ -1,5 +1,6 @@
 // Process start-up off Windows: InitPlatform keeps one command line rebuilt
 // from main's arguments, in code page 932, for GetCommandLineA.
+#include <algorithm>
 #include <string>
 
 #include "platform/text/cp932.h"
@@ -23,14 +24,37 @@ std::string ArgumentInCp932(const char *utf8)
     return utf8;
 }
 
+bool IsBlank(unsigned char c) { return c != 0 && c <= 0x20; }
+
+// The program's path as the tail rule reads it back: the name runs on through
+// blanks only inside double quotes, and each quote opens or closes them. A path
+// with blanks is quoted as a whole; one holding quotes of its own gets a quote
+// before each blank outside them and one at the end if they are left open, so
+// that the name never swallows the argument.
+std::string QuotedProgramPath(const std::string &path)
+{
+    bool blanks = std::any_of(path.begin(), path.end(), IsBlank);
+    if (path.find('"') == std::string::npos) return blanks ? "\"" + path + "\"" : path;
+    std::string quoted;
+    bool open = false;
+    for (size_t i = 0; i < path.size(); ++i) {
+        unsigned char c = path[i];
+        if (IsBlank(c) && !open) quoted += '"', open = true;
+        if (c == '"') open = !open;
+        quoted += path[i];
+        // The rule reads a lead byte and the byte after it as one character.
+        if (IsLeadByteOf932(c) && i + 1 < path.size()) quoted += path[++i];
+    }
+    return open ? quoted + '"' : quoted;
+}
+
 std::string RebuildCommandLine(int argc, char **argv)
 {
     std::string line;
     for (int i = 0; i < argc; ++i) {
         std::string argument = ArgumentInCp932(argv[i]);
-        bool quote = i == 0 && argument.find_first_of(" \t") != std::string::npos;
         if (i > 0) line += ' ';
-        line += quote ? "\"" + argument + "\"" : argument;
+        line += i == 0 ? QuotedProgramPath(argument) : argument;
     }
     return line;
 }

@@ -46,6 +46,7 @@ struct KovloWindow {
     UINT classStyle = 0;
     HBRUSH background = nullptr;
     HCURSOR cursor = nullptr;
+    HICON icon = nullptr;   // the class icon
     HWND parent = nullptr;
     int id = 0;
     std::string className;  // code page 932, as registered

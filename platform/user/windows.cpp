@@ -1,5 +1,6 @@
 // Creating and destroying windows, and the default window procedure.
 #include "platform/text/cp932.h"
+#include "platform/user/icon_image.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_record.h"
 
@@ -34,6 +35,7 @@ std::unique_ptr<KovloWindow> NewTopLevel(const WindowClassRecord &windowClass, L
     window->classStyle = windowClass.style;
     window->background = windowClass.background;
     window->cursor = windowClass.cursor;
+    window->icon = windowClass.icon;
     window->className = windowClass.name;
     window->text = title != nullptr ? title : "";
     window->style = style;
@@ -70,6 +72,7 @@ void PresentOnHost(HWND hwnd, KovloWindow *window)
     host::CreateTopLevel(hwnd, window->outer);  // may report another client size
     host::SetTitle(hwnd, Cp932ToUtf8(window->text));
     if (window->cursor == LoadCursorA(nullptr, IDC_IBEAM)) host::SetIbeamCursor(hwnd);
+    if (const IconImage *icon = IconImageOf(window->icon)) host::SetIcon(hwnd, *icon);
 }
 
 void DestroyChildren(HWND hwnd)

@@ -3,11 +3,9 @@
 
 #include <string>
 
-// The top of the source tree, from this header's own location.
+// The top of the source tree, as the build names it (a compiler cache may
+// make __FILE__ relative to the build folder).
 inline std::string SourceRoot()
 {
-    std::string here = __FILE__;  // <root>/tests/app/source_paths.h
-    for (int level = 0; level < 3; ++level)
-        here = here.substr(0, here.rfind('/'));
-    return here;
+    return KOVLO_SOURCE_DIR;
 }

@@ -1,5 +1,8 @@
-// lstrcmpiA: letter case ignored, digits one by one, a consistent order.
+// lstrcmpiA and LCMapStringA: letter case ignored and nothing else, a word
+// sort, digits one by one, a consistent order, keys that agree with it.
 #include <gtest/gtest.h>
+
+#include <string.h>
 
 #include <algorithm>
 #include <string>
@@ -12,6 +15,16 @@ namespace {
 int Sign(int value)
 {
     return (value > 0) - (value < 0);
+}
+
+std::string SortKey(const char *name)
+{
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1, nullptr, 0);
+    std::string key(size, '?');
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1, &key[0], size),
+              size);
+    EXPECT_EQ(key.find('\0'), key.size() - 1) << "one 0 byte, at the end: " << name;
+    return key;
 }
 
 struct OrderCase {
@@ -34,8 +47,32 @@ TEST(LstrcmpiA, PairTable)
         {"\x95\x5C.jpg", "a.jpg", 1},     // kanji after Latin letters
         {"\x83\x5C.jpg", "\x83\x5C.JPG", 0},
         {"caf\x81\xAC.jpg", "cafe.jpg", -1},  // the geta mark is a symbol: before letters
+        // Case is all that is ignored: widths and kana types differ.
+        {"A.jpg", "\x82\x60.jpg", -1},          // A, full-width A
+        {"\x82\x60.jpg", "\x82\x81.jpg", 0},     // full-width A, full-width a
+        {"1.jpg", "\x82\x50.jpg", -1},          // 1, full-width 1
+        {"\xB1.jpg", "\x83\x41.jpg", -1},        // half-width katakana a, katakana a
+        {"\x83\x41.jpg", "\x82\xA0.jpg", -1},    // katakana a, hiragana a
+        {"\x82\x9F.jpg", "\xB1.jpg", -1},        // small hiragana a: small ones first
+        {"\x83\x40.jpg", "\x82\x9F.jpg", -1},    // small katakana a, small hiragana a
+        {"\x82\xA0.jpg", "\xB2.jpg", -1},        // hiragana a, half-width katakana i
+        {"\xB6\xDE.jpg", "\x82\xAA.jpg", 1},     // half-width ka with its mark, hiragana ga
+        {"\x83\x9F.jpg", "\x83\xBF.jpg", 0},     // Greek capital and small alpha
+        {"\x84\x40.jpg", "\x84\x70.jpg", 0},     // Cyrillic capital and small a
+        // Word sort: hyphens and apostrophes weigh least.
+        {"aa.jpg", "a-b.jpg", -1},
+        {"ab.jpg", "a-b.jpg", -1},
+        {"-ab.jpg", "ac.jpg", -1},
+        {"a'b.jpg", "a-b.jpg", -1},
+        {"ab-c.jpg", "a-bc.jpg", -1},         // the later one sorts first
+        {"a\x81\x7C" "b.jpg", "ab.jpg", 1},     // full-width hyphen-minus
+        {"a\x81\x5D" "b.jpg", "ab.jpg", 1},     // hyphen
+        {"a_b.jpg", "a-b.jpg", -1},           // other punctuation is not set aside
+        {"co op.jpg", "coop.jpg", -1},        // nor is the blank
+        {"A-B.jpg", "a-b.jpg", 0},
     };
     for (const OrderCase &c : cases) {
+        EXPECT_EQ(Sign(strcmp(SortKey(c.a).c_str(), SortKey(c.b).c_str())), c.sign) << c.a << " vs " << c.b;
         EXPECT_EQ(Sign(lstrcmpiA(c.a, c.b)), c.sign) << c.a << " vs " << c.b;
         EXPECT_EQ(Sign(lstrcmpiA(c.b, c.a)), -c.sign) << c.b << " vs " << c.a;
     }
@@ -59,6 +96,19 @@ TEST(LstrcmpiA, DamagedBytesStillGiveATotalOrder)
         EXPECT_EQ(lstrcmpiA(x, x), 0) << x;
         for (const char *y : names) EXPECT_EQ(Sign(lstrcmpiA(x, y)), -Sign(lstrcmpiA(y, x)));
     }
+}
+
+TEST(LCMapStringA, SizesAndRefusals)
+{
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpg", -1, nullptr, 0);
+    ASSERT_GT(size, 1);
+    std::string key(size, '?');
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpg", -1, &key[0], size - 1), 0);  // no room
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpgXYZ", 5, &key[0], size), size);  // a length
+    EXPECT_EQ(key, SortKey("A.JPG"));
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, "a.jpg", -1, nullptr, 0), 0);  // case kept: not provided
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, nullptr, -1, nullptr, 0), 0);
 }
 
 }  // namespace

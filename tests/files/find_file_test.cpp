@@ -1,6 +1,9 @@
 // The directory search of the layer, over real folders with awkward names.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+#include <time.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -127,3 +130,36 @@ TEST_F(FindFileTest, HiddenEntriesCarryTheHiddenBit)
 }
 
 }  // namespace
+
+// Searches in quick succession share one reading of the folder; every change
+// to the folder must still show in the next search, also when the earlier
+// reading was kept (a folder last changed before the clock's current tick).
+TEST(FindFileKeptListing, ChangesShowInTheNextSearch)
+{
+    struct Step {
+        const char *what;
+        void (*change)(const TempFolder &folder);
+        std::vector<std::string> names;
+    };
+    const Step steps[] = {
+        {"a file added", [](const TempFolder &f) { f.AddFile("c.jpg"); }, {"a.jpg", "b.jpg", "c.jpg"}},
+        {"a file removed", [](const TempFolder &f) { remove(f.Join("a.jpg").c_str()); }, {"b.jpg", "c.jpg"}},
+        {"a file turned into a folder",
+         [](const TempFolder &f) {
+             remove(f.Join("c.jpg").c_str());
+             f.AddFolder("c.jpg");
+         },
+         {"b.jpg", "c.jpg/"}},
+    };
+    TempFolder folder;
+    folder.AddFile("a.jpg");
+    folder.AddFile("b.jpg");
+    const std::string pattern = folder.Join("*.jpg");
+    const timespec tick = {0, 20 * 1000 * 1000};
+    for (const Step &step : steps) {
+        nanosleep(&tick, nullptr);  // the folder's last change now lies in an earlier tick
+        ASSERT_FALSE(SearchNames(pattern).empty());
+        step.change(folder);
+        EXPECT_EQ(Sorted(SearchNames(pattern)), step.names) << step.what;
+    }
+}

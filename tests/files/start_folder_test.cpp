@@ -49,10 +49,18 @@ TEST_F(StartFolderTest, TailTable)
         {"", Here()},                                        // no argument
         {"Photos", Here("/Photos")},                         // relative folder
         {"photos", Here("/Photos")},                         // stored case comes back
-        {"Photos/", Here()},                                 // trailing separator names nothing
+        {"Photos/", Here("/Photos")},                        // trailing separator: that folder
+        {"Photos/IMG_1.JPG/", Here("/Photos")},
+        {Cp932("表") + "/", Here("/" + Cp932("表"))},
         {"Photos/img_1.jpg", Here("/Photos")},               // a file: its folder
         {Here("/Photos/Trip 2024.jpg"), Here("/Photos")},    // blank inside, absolute
-        {"\"Photos\"", Here()},                              // quotes kept: names nothing
+        {"\"Photos\"", Here("/Photos")},                     // one pair of quotes: the path inside
+        {"\"" + Here("/Photos/Trip 2024.jpg") + "\"", Here("/Photos")},
+        {"\"Photos/\"", Here("/Photos")},
+        {"\"Photos\" ", Here()},                             // not wrapped: the quotes stay
+        {"\"Pho\"tos\"", Here()},                           // more than one pair
+        {"\"", Here()},
+        {"\"\"", Here()},
         {"Photos/*.jpg", Here("/Photos")},                   // a pattern finds its first match
         {"Photos/../Photos/./IMG_1.JPG", Here("/Photos")},
         {"missing", Here()},
@@ -81,7 +89,8 @@ TEST(StartFolder, RootBecomesTheEmptyFolder)
     EXPECT_EQ(Resolve(""), "");
     std::string top = folder.path().substr(0, folder.path().find('/', 1));  // e.g. "/tmp"
     EXPECT_EQ(Resolve(top), top);
-    EXPECT_EQ(Resolve(top + "/"), "");  // names nothing: the current directory "/" stays, less its separator
+    EXPECT_EQ(Resolve(top + "/"), top);  // a trailing separator names that folder
+    EXPECT_EQ(Resolve("/"), "");         // the root names nothing: "/" stays, less its separator
 }
 
 TEST(StartFolder, CurrentDirectoryTooLongLeavesTheFolderEmpty)

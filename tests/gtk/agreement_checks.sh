@@ -32,7 +32,7 @@ fit            | photo    | -                                                   
 actual_pages   | scroll   | key Shift; hscroll SB_PAGERIGHT; hscroll SB_PAGERIGHT; hscroll SB_PAGELEFT; vscroll SB_PAGEDOWN; vscroll SB_PAGEDOWN; vscroll SB_PAGEUP | same | windows checks
 actual_lines   | scroll   | key Shift; hscroll SB_LINERIGHT; hscroll SB_LINERIGHT; hscroll SB_LINELEFT; vscroll SB_LINEDOWN; vscroll SB_LINEDOWN; vscroll SB_LINEUP | same | windows checks
 quarter_turn   | tall     | key Right; key Shift                                   | same | windows checks
-cannot_open    | broken   | key Shift                                              | same | windows checks
+cannot_open    | broken   | key Shift; key Space                                   | same | windows checks
 one_pixel      | one      | key Shift                                              | same | windows checks
 panorama       | panorama | key Shift; hscroll SB_PAGERIGHT; hscroll SB_LINELEFT   | same | windows checks
 '

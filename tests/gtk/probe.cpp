@@ -1,12 +1,24 @@
 // kovlo-gtk-probe: the helper of the real-window checks (window_checks.sh).
 //
-//   folder DIR KIND                   make a test folder of JPEG files: colours,
-//                                     scroll, empty, or one of the agreement
-//                                     scenarios' (photo, tall, one, panorama,
-//                                     broken)
+//   folder DIR KIND                   make a test folder of JPEG files, KIND
+//                                     one of colours, scroll, empty, broken
+//                                     (a text file and a picture cut inside
+//                                     its scan), sjis (names whose second code
+//                                     page 932 byte is a backslash), photo
+//                                     (one photograph-like 800x600 picture),
+//                                     or tall, one, panorama (the agreement
+//                                     scenarios', scenario_pictures.h)
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
 //   count PNG X Y W H RRGGBB TOL      print how many pixels of the rectangle
 //                                     are within TOL of the colour per channel
+//   ink PNG X Y W H                   print the left edge and the width of the
+//                                     dark pixels (text) in the rectangle
+//   text-width FAMILY PIXELS TEXT     print the width of the ink of a UTF-8
+//                                     text set in that face at that size
+//   compare PNG X Y PNG X Y W H       print the mean absolute difference per
+//                                     channel of two rectangles, and the share
+//                                     of their pixels off by more than 16 in
+//                                     some channel
 //   close-box WINDOW                  press the window's close box (the
 //                                     WM_DELETE_WINDOW message a window
 //                                     manager sends), for an X server without one
@@ -20,6 +32,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cairo.h>
+#include <pango/pangocairo.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +71,23 @@ RawPicture ScrollPicture()
     return picture;
 }
 
+// Red above, blue below. Cut a quarter of the way into its scan data, it
+// decodes to its first rows and what the library makes of the missing rest.
+std::vector<uint8_t> CutPicture()
+{
+    RawPicture picture = FlatPicture(800, 600, 255, 0, 0);
+    for (int y = 300; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) picture.At(x, y)[0] = 0, picture.At(x, y)[2] = 255;
+    }
+    std::vector<uint8_t> jpeg = EncodeJpeg(picture);
+    size_t scan = 0;  // just after the start-of-scan marker
+    for (size_t i = 0; i + 1 < jpeg.size() && !scan; ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) scan = i + 2;
+    }
+    jpeg.resize(scan + (jpeg.size() - scan) / 4);
+    return jpeg;
+}
+
 int MakeFolder(const std::string &dir, const std::string &kind)
 {
     mkdir(dir.c_str(), 0755);
@@ -68,6 +98,16 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         WriteBytes(dir + "/c.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
     } else if (kind == "scroll") {
         WriteBytes(dir + "/scroll.jpg", EncodeJpeg(ScrollPicture()));
+    } else if (kind == "broken") {
+        // Name order: the text file, then the cut picture.
+        WriteBytes(dir + "/a.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G', '\n'});
+        WriteBytes(dir + "/b.jpg", CutPicture());
+    } else if (kind == "sjis") {
+        // 表 is 0x95 0x5C and ソ 0x83 0x5C in code page 932.
+        WriteBytes(dir + "/\u8868.jpg", EncodeJpeg(FlatPicture(800, 600, 255, 0, 0)));
+        WriteBytes(dir + "/\u30BD.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
+    } else if (kind == "photo") {
+        WriteBytes(dir + "/photo.jpg", EncodeJpeg(MakePhotoPicture(800, 600, 3, 7)));
     } else if (kind != "empty") {
         return MakeScenarioFolder(dir, kind) ? 0 : 2;
     }
@@ -161,6 +201,72 @@ int PrintDifference(const char *shotPath, int left, int top, const char *referen
     return 0;
 }
 
+bool Dark(uint32_t pixel)
+{
+    return ((pixel >> 16) & 0xFF) < 0x60 && ((pixel >> 8) & 0xFF) < 0x60 && (pixel & 0xFF) < 0x60;
+}
+
+int PrintInk(const char *path, int left, int top, int width, int height)
+{
+    cairo_surface_t *surface = LoadPng(path);
+    if (!surface) return 2;
+    cairo_surface_flush(surface);
+    int first = -1, last = -1;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            if (!Inside(surface, x, y) || !Dark(PixelAt(surface, x, y))) continue;
+            if (first < 0 || x < first) first = x;
+            if (x > last) last = x;
+        }
+    }
+    std::printf("%d %d\n", first, first < 0 ? 0 : last - first + 1);
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
+int PrintTextWidth(const char *family, int pixels, const char *text)
+{
+    cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    cairo_t *cr = cairo_create(surface);
+    PangoLayout *layout = pango_cairo_create_layout(cr);
+    PangoFontDescription *font = pango_font_description_new();
+    pango_font_description_set_family(font, family);
+    pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font);
+    pango_layout_set_text(layout, text, -1);
+    PangoRectangle ink;
+    pango_layout_get_pixel_extents(layout, &ink, nullptr);
+    std::printf("%d\n", ink.width);
+    pango_font_description_free(font);
+    g_object_unref(layout);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return 0;
+}
+
+int Compare(char **argv)
+{
+    cairo_surface_t *a = LoadPng(argv[2]), *b = LoadPng(argv[5]);
+    int ax = atoi(argv[3]), ay = atoi(argv[4]), bx = atoi(argv[6]), by = atoi(argv[7]);
+    int width = atoi(argv[8]), height = atoi(argv[9]);
+    if (!a || !b || !Inside(a, ax + width - 1, ay + height - 1) || !Inside(b, bx + width - 1, by + height - 1))
+        return 2;
+    cairo_surface_flush(a), cairo_surface_flush(b);
+    double sum = 0;
+    long far = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = PixelAt(a, ax + x, ay + y), q = PixelAt(b, bx + x, by + y);
+            for (int shift = 0; shift < 24; shift += 8)
+                sum += std::abs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF));
+            far += !Near(p, q, 16);
+        }
+    }
+    std::printf("%.3f %.5f\n", sum / (3.0 * width * height), double(far) / (double(width) * height));
+    cairo_surface_destroy(a), cairo_surface_destroy(b);
+    return 0;
+}
+
 int PressCloseBox(unsigned long window)
 {
     Display *display = XOpenDisplay(nullptr);
@@ -211,7 +317,8 @@ int PrintFrame(unsigned long window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|close-box|frame|differ ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|compare|differ|\n"
+                         "close-box|frame ...\n");
     return 2;
 }
 
@@ -226,6 +333,11 @@ int main(int argc, char **argv)
         return CountPixels(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]),
                            uint32_t(strtoul(argv[7], nullptr, 16)), atoi(argv[8]));
     }
+    if (command == "ink" && argc == 7) {
+        return PrintInk(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
+    }
+    if (command == "text-width" && argc == 5) return PrintTextWidth(argv[2], atoi(argv[3]), argv[4]);
+    if (command == "compare" && argc == 10) return Compare(argv);
     if (command == "close-box" && argc == 3) return PressCloseBox(strtoul(argv[2], nullptr, 0));
     if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
     if (command == "differ" && argc == 6)

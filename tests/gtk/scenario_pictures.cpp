@@ -13,9 +13,7 @@ void WritePicture(const std::string &path, const RawPicture &picture)
 
 bool MakeScenarioFolder(const std::string &dir, const std::string &kind)
 {
-    if (kind == "photo") {
-        WritePicture(dir + "/photo.jpg", MakePhotoPicture(1200, 900, 3, 7));
-    } else if (kind == "tall") {
+    if (kind == "tall") {
         WritePicture(dir + "/tall.jpg", MakeCornerPicture(600, 900));
     } else if (kind == "one") {
         RawPicture dot = MakePicture(1, 1, 3);
@@ -23,8 +21,6 @@ bool MakeScenarioFolder(const std::string &dir, const std::string &kind)
         WritePicture(dir + "/dot.jpg", dot);
     } else if (kind == "panorama") {
         WritePicture(dir + "/panorama.jpg", MakePhotoPicture(3000, 240, 3, 11));
-    } else if (kind == "broken") {
-        WriteBytes(dir + "/broken.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G', '\n'});
     } else {
         return false;
     }

@@ -3,7 +3,8 @@
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
 # CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
-# scroll, framed (the only one with a window manager).
+# scroll, dialog_look, no_gl, framed and framed_decodes (the last two with a
+# window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout.
 set -euo pipefail
@@ -18,61 +19,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL ($check): $*" >&2; exit 1; }
+. "$(dirname "$0")/../support/x_checks.sh"
 
-# The 800x600 window centred on 1920x1080, and its 800x575 view above the strip.
-win_x=560 win_y=240 view_h=575
+# The 800x600 window centred on 1920x1080 (without a window manager its
+# client area starts at its corner), and its 800x575 view above the strip.
+win_x=560 win_y=240 client_x=560 client_y=240 view_h=575
 
-# Runs "$@" until it succeeds, for at most about ten seconds.
-wait_until() {
-    local what=$1; shift
-    for _ in $(seq 100); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-shoot() { import -window root "$work/shot.png"; }
-
-# A screenshot kept as NAME.png in $KOVLO_SHOT_DIR, for a person to look at.
-keep_shot() { shoot; cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/$1.png"; }
-
-# True when the screen pixel at client (x, y) of the main window is within 40
-# per channel of RRGGBB.
-client_pixel_is() {
-    shoot
-    [ "$("$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) 1 1 "$3" 40)" = 1 ]
-}
-
-# How many pixels of a client rectangle are near a colour.
-client_count() {
-    shoot
-    "$probe" count "$work/shot.png" $((win_x + $1)) $((win_y + $2)) "$3" "$4" "$5" "$6"
-}
-
+# Starts the viewer on a folder; anything after the folder goes before the
+# viewer's command (env, strace).
 start_viewer() {
-    "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
+    "${@:2}" "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
     viewer_pid=$!
 }
-
-# The id of the first visible window whose title matches the pattern.
-find_window() {
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
-title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
-
-# Waits for the viewer to end and checks its exit code.
-expect_exit() {
-    local code=0
-    wait_until "the viewer to end" bash -c "! kill -0 $viewer_pid 2>/dev/null"
-    wait "$viewer_pid" || code=$?
-    viewer_pid=
-    [ "$code" = "$1" ] || fail "exit code $code, expected $1 ($(cat "$work/viewer.log"))"
-}
-
-press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
 
 fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$2"; }
 
@@ -81,7 +39,7 @@ fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で�
 open_colours() {
     folder="$work/colours"
     "$probe" folder "$folder" colours
-    start_viewer "$folder"
+    start_viewer "$folder" "$@"
     main=$(find_window "全3枚")
     [ -n "$main" ] || fail "no main window"
     wait_until "the first picture" client_pixel_is 400 287 FF0000
@@ -123,14 +81,7 @@ check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$folder"
-    box=$(find_window "^Kovlo - ")
-    [ -n "$box" ] || fail "no message box"
-    title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
-    [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
-    keep_shot no_files
-    kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
-    press "$box" Return
-    expect_exit 1
+    expect_no_files_box "$folder" no_files
 }
 
 check_stepping() {
@@ -184,20 +135,39 @@ check_jump() {
     expect_exit 0
 }
 
+# The colour of the screen pixel at client (x, y) of the main window, RRGGBB.
+client_colour() {
+    shoot
+    convert "$work/shot.png" -format "%[hex:p{$((win_x + $1)),$((win_y + $2))}]" info:
+}
+
+has_program_icon() { xprop -id "$1" _NET_WM_ICON | grep -q "Icon (32 x 32)"; }
+
+# The window and the dialog show the program icon; the dialog asks for a close
+# box alone (Motif hints: functions move and close, decorations border, title
+# and menu) and takes the keyboard with no window manager to give it, so that
+# typing reaches its entry at once.
+check_dialog_look() {
+    open_colours
+    has_program_icon "$main" || fail "no icon on the main window"
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    [ -n "$dialog" ] || fail "no jump dialog"
+    has_program_icon "$dialog" || fail "no icon on the dialog"
+    hints=$(xprop -id "$dialog" _MOTIF_WM_HINTS)
+    [[ "$hints" == *"= 0x3, 0x24, 0x1a,"* ]] || fail "dialog frame hints: $hints"
+    wait_until "the dialog to take the keyboard" [ "$(xdotool getwindowfocus)" = "$dialog" ]
+    keep_shot dialog_look
+    xdotool type 3
+    xdotool key Return
+    wait_until "the jump typed without focusing" client_pixel_is 400 287 0000FF
+    press "$main" Escape
+    expect_exit 0
+}
+
 check_slideshow() {
     open_colours
-    press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
-    keep_shot interval
-    xdotool windowfocus --sync "$dialog" type 1
-    xdotool key Return
-    running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
-    wait_until "the running-slideshow title" title_is "$main" "$running"
-    wait_until "a slideshow step" client_pixel_is 400 287 00FF00
-    wait_until "a second slideshow step" client_pixel_is 400 287 0000FF
-    press "$main" t
-    wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
+    run_slideshow "$folder" 400 287 interval
     press "$main" Escape
     expect_exit 0
 }
@@ -245,6 +215,48 @@ check_framed() {
     expect_exit 0
 }
 
+# Under a window manager the first picture is decoded once: the frame is known
+# before the first client size. Opens are counted with strace; the second
+# picture, reached with a key that comes after every event of the start-up,
+# shows that start-up is over.
+check_framed_decodes() {
+    command -v openbox >/dev/null || { echo "skipped: no openbox"; exit 77; }
+    strace -f -o /dev/null true 2>/dev/null || { echo "skipped: no strace here"; exit 77; }
+    openbox >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    open_colours strace -f -e trace=open,openat -o "$work/opens.txt"
+    wait_until "the framed window at 560,240 800x600" frame_is "$main" "560 240 800 600"
+    press "$main" space
+    wait_until "the second picture" client_pixel_is 400 287 00FF00
+    press "$main" Escape
+    expect_exit 0
+    local opens
+    opens=$(grep -c "/colours/a\.jpg\"" "$work/opens.txt" || true)
+    [ "$opens" = 1 ] || fail "the first picture was opened $opens times"
+}
+
+# Maps of the viewer's process that belong to OpenGL (the GL dispatch, GLX,
+# EGL, Mesa's drivers and LLVM), one a line.
+gl_libraries() {
+    grep -Eo '/[^ ]*/(libGL[^/]*|libEGL[^/]*|libglapi[^/]*|libLLVM[^/]*|dri/[^/]*)$' \
+        "/proc/$viewer_pid/maps" | sort -u || true
+}
+
+# The viewer keeps GDK off OpenGL, unless the user asked for it with GDK_GL.
+check_no_gl() {
+    open_colours env -u GDK_GL
+    [ -z "$(gl_libraries)" ] || fail "GL mapped into the viewer: $(gl_libraries | tr '\n' ' ')"
+    press "$main" Escape
+    expect_exit 0
+    # GL drawing does not reach Xvfb's screenshots: the window is enough here.
+    start_viewer "$folder" env GDK_GL=always
+    main=$(find_window "全3枚")
+    [ -n "$main" ] || fail "no main window with GDK_GL=always"
+    [ -n "$(gl_libraries)" ] || fail "GDK_GL=always from the user was overridden"
+    press "$main" Escape
+    expect_exit 0
+}
+
 # One 1600x1200 picture at actual size: its left 60 columns red, its top 60
 # rows green, the rest mid blue. A page is 60 pixels, a line 10.
 check_scroll() {
@@ -257,6 +269,9 @@ check_scroll() {
     wait_until "the actual-size view" client_pixel_is 30 300 FF0080
     [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
     keep_shot actual_size
+    # The corner between the bars takes their colour, not the window's.
+    corner=$(client_colour 798 598) bar=$(client_colour 1 598)
+    [ "$corner" = "$bar" ] || fail "the corner is $corner, the bars $bar"
     # A click in the horizontal trough pages right: the red columns leave.
     xdotool mousemove $((win_x + 400)) $((win_y + 600 - 4)) click 1
     wait_until "a page to the right" client_pixel_is 30 300 000080
@@ -274,7 +289,8 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | jump | slideshow | resize | scroll | framed)
+start | closing | no_files | stepping | jump | slideshow | resize | scroll | dialog_look | \
+    framed | framed_decodes | no_gl)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac

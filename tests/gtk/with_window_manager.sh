@@ -7,8 +7,9 @@ command -v openbox >/dev/null || { echo "skipped: no openbox"; exit 77; }
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 trap 'kill $wm_pid 2>/dev/null || true' EXIT
-# The window manager is there once it has named its check window.
-for _ in $(seq 100); do
+# The window manager is there once it has named its check window (within
+# thirty seconds on a busy machine).
+for _ in $(seq 300); do
     if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then break; fi
     sleep 0.1
 done

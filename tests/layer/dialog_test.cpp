@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/hosts/headless/headless_state.h"
 #include "resources/dialog_templates.h"
 #include "tests/layer/layer_fixture.h"
 
@@ -318,14 +319,19 @@ TEST_F(DialogTest, TheDialogKeepsTheIconsItIsGiven)
 {
     HICON icon = LoadIconA(nullptr, "MYICON");
     LRESULT first = 1, second = 0;
+    int shownWidth = 0, shownAfterRemoval = -1;
     SetScript({[&] {
         first = SendMessageA(g_run.dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        shownWidth = headless::State().windows[g_run.dialog].icon.width;  // on the host's dialog
         second = SendMessageA(g_run.dialog, WM_SETICON, ICON_SMALL, 0);
+        shownAfterRemoval = headless::State().windows[g_run.dialog].icon.width;
         layer::OnDialogCommand(g_run.dialog, IDCANCEL);
     }});
     DialogBoxParamA(nullptr, "TESTDLG", owner_, TestDialogProc, 0);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(second, reinterpret_cast<LRESULT>(icon));
+    EXPECT_EQ(shownWidth, 32);
+    EXPECT_EQ(shownAfterRemoval, 0);
 }
 
 }  // namespace

@@ -105,6 +105,13 @@ TEST_F(HostScriptTest, TheCommandLineIsRebuiltFromTheArguments)
         {{"kovlo"}, "kovlo"},
         {{"kovlo", "/tmp/My Photos"}, "kovlo /tmp/My Photos"},
         {{"/opt/my apps/kovlo", "a", "b"}, "\"/opt/my apps/kovlo\" a b"},
+        // Quotes of the path's own are closed before the argument.
+        {{"/opt/a\"b/kovlo", "pics"}, "/opt/a\"b/kovlo\" pics"},
+        {{"/opt/a\"b c/kovlo", "pics"}, "/opt/a\"b c/kovlo\" pics"},
+        {{"/opt/\"ab\" c/kovlo", "pics"}, "/opt/\"ab\"\" c/kovlo\" pics"},
+        // A name with no code page 932 form stays UTF-8: its 0x81 reads as a
+        // lead byte there and takes the quote after it along.
+        {{"/opt/\xC4\x81\"b c/kovlo", "pics"}, "/opt/\xC4\x81\"b\" c/kovlo\" pics"},
         // UTF-8 arguments come out in code page 932: 写真
         {{"kovlo", "\xE5\x86\x99\xE7\x9C\x9F"}, "kovlo \x8E\xCA\x90\x5E"},
     };
@@ -126,8 +133,10 @@ TEST_F(HostScriptTest, TheClassCursorIsTheIbeam)
     EXPECT_EQ(LoadIconA(nullptr, "MYICON"), LoadIconA(nullptr, "MYICON"));
     EXPECT_NE(GetModuleHandleA(nullptr), nullptr);
     HWND hwnd = CreateTestWindow();
-    // The host was asked for the I-beam over the client area.
+    // The host was asked for the I-beam over the client area, and shows the
+    // class icon.
     EXPECT_TRUE(headless::State().windows[hwnd].ibeamCursor);
+    EXPECT_EQ(headless::State().windows[hwnd].icon.width, 32);
 }
 
 }  // namespace

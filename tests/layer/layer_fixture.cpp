@@ -65,6 +65,7 @@ void RegisterTestClass()
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = TestProcedure;
     wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MYICON");
     wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kTestClass;

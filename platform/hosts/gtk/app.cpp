@@ -2,8 +2,9 @@
 // Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
 //   state record and the look-ups from the layer's handles to widgets.
 // Does not implement: monitors other than the primary one, work areas, DPI
-//   scaling beyond GTK's own. FrameInsets is zero until a window manager has
-//   framed a window of ours (under a bare X server there is no frame at all).
+//   scaling beyond GTK's own. FrameInsets is zero until the window manager
+//   has said what frame a window of ours gets (frame.cpp asks before the first
+//   window is shown); under a bare X server there is no frame at all.
 #include <cstdio>
 #include <cstdlib>
 
@@ -59,7 +60,10 @@ const char kStyleSheet[] =
     "scrollbar { -GtkScrollbar-has-backward-stepper: true;"
     "            -GtkScrollbar-has-forward-stepper: true; }\n"
     ".kovlo-dialog entry { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
-    ".kovlo-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n";
+    ".kovlo-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n"
+    // The default button (Enter presses it) stands out by its frame.
+    ".kovlo-dialog button.default { border-color: @theme_selected_bg_color;"
+    "                               box-shadow: inset 0 0 0 1px @theme_selected_bg_color; }\n";
 
 void InstallStyleSheet()
 {
@@ -84,10 +88,20 @@ int MeasureScrollBarThickness()
     return natural > 0 ? natural : 1;
 }
 
+// Nothing here draws with OpenGL, yet GDK sets it up when it opens an X
+// display, mapping a GL driver (on a machine without a GPU, Mesa's software
+// renderer and LLVM: some 40 MiB and tens of milliseconds). A GDK_GL the user
+// set is left as it is.
+void KeepGdkOffOpenGl()
+{
+    setenv("GDK_GL", "disable", 0);
+}
+
 }  // namespace
 
 void host::Init(int *argc, char ***argv)
 {
+    KeepGdkOffOpenGl();
     if (!gtk_init_check(argc, argv)) {
         // The exit code of a viewer whose window cannot be created.
         std::fprintf(stderr, "kovlo: cannot open the display\n");

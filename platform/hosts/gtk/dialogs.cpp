@@ -7,10 +7,13 @@
 //   focus changes are reported to it; the close box gives IDCANCEL; buttons
 //   give their ids; the entry reports each change of its text. The message box is a modal GtkMessageDialog with an OK button,
 //   the caption as title and the information icon for MB_ICONINFORMATION.
-//   Tab follows the template's order of WS_TABSTOP controls.
+//   Tab follows the template's order of WS_TABSTOP controls. A dialog asks
+//   the window manager for a close box only, marks its default button, and
+//   takes the keyboard when it is mapped, also without a window manager, so
+//   that the focused entry shows its caret at once. Its icon comes through
+//   host::SetIcon (window.cpp).
 // Does not implement: a loop of its own for dialogs (the layer's nested loop
-//   runs them), the small icon sent with WM_SETICON, arrow keys moving within
-//   a group.
+//   runs them), arrow keys moving within a group.
 #include <algorithm>
 
 #include "platform/hosts/gtk/dialog_layout.h"
@@ -80,7 +83,10 @@ void ConnectControl(GtkWidget *widget, const DialogControlTemplate &control, HWN
     g_signal_connect(widget, "focus-in-event", G_CALLBACK(OnControlFocused), dialog);
     if (GTK_IS_BUTTON(widget)) {
         g_signal_connect(widget, "clicked", G_CALLBACK(OnButtonClicked), dialog);
-        if (control.style & BS_DEFPUSHBUTTON) gtk_window_set_default(window, widget);
+        if (control.style & BS_DEFPUSHBUTTON) {
+            gtk_widget_set_can_default(widget, TRUE);
+            gtk_window_set_default(window, widget);
+        }
     } else if (GTK_IS_ENTRY(widget)) {
         g_signal_connect(widget, "changed", G_CALLBACK(OnEntryChanged), dialog);
     }
@@ -146,6 +152,25 @@ gboolean OnDialogProperty(GtkWidget *window, GdkEventProperty *event, gpointer d
     return FALSE;
 }
 
+// A modal dialog is moved and closed, never minimised, maximised or resized:
+// its frame shows the close box alone.
+void OnDialogRealize(GtkWidget *window, gpointer)
+{
+    GdkWindow *gdkWindow = gtk_widget_get_window(window);
+    gdk_window_set_functions(gdkWindow, GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+    gdk_window_set_decorations(gdkWindow,
+                               GdkWMDecoration(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
+}
+
+// The dialog takes the keyboard as soon as it is on screen. A window manager
+// would give it on its own; without one nobody does, and the entry would show
+// no caret until clicked.
+gboolean OnDialogMapped(GtkWidget *window, GdkEvent *, gpointer)
+{
+    gdk_window_focus(gtk_widget_get_window(window), gtk_get_current_event_time());
+    return FALSE;
+}
+
 GtkWidget *CreateModalWindow(const DialogTemplate &t, HWND owner)
 {
     GtkWidget *window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -158,6 +183,8 @@ GtkWidget *CreateModalWindow(const DialogTemplate &t, HWND owner)
         gtk_window_set_transient_for(GTK_WINDOW(window), GTK_WINDOW(ownerWindow->window));
     }
     gtk_style_context_add_class(gtk_widget_get_style_context(window), "kovlo-dialog");
+    g_signal_connect(window, "realize", G_CALLBACK(OnDialogRealize), nullptr);
+    g_signal_connect(window, "map-event", G_CALLBACK(OnDialogMapped), nullptr);
     return window;
 }
 

@@ -1,14 +1,83 @@
 // GTK host: the window manager's frame (used by window.cpp).
-// Implements: learning the frame of a top-level once it is on screen
-//   (host::FrameInsets reports it from then on; the window is resized so that
-//   its outer size stays the layer's), and moves of the frame reported with
-//   layer::OnMoved.
-// Does not implement: asking the window manager in advance
-//   (_NET_REQUEST_FRAME_EXTENTS): the first window is placed as if it had no
-//   frame and corrected as soon as its frame is known.
+// Implements: asking the window manager for the frame of a new top-level
+//   before it is shown (_NET_REQUEST_FRAME_EXTENTS), so that its first client
+//   size is already the final one; learning the frame once a window is on
+//   screen (host::FrameInsets reports it from then on; the window is resized
+//   so that its outer size stays the layer's), and moves of the frame
+//   reported with layer::OnMoved.
+// Does not implement: waiting longer than a fraction of a second for an
+//   answer: a window manager that does not answer in time, or does not offer
+//   the request, has its frame corrected once the window is on screen.
 #include "platform/hosts/gtk/gtk_state.h"
 
+#include <poll.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+
 namespace {
+
+// Window managers answer within a millisecond or two; this bounds the start-up
+// delay of one that never does.
+constexpr int64_t kFrameAnswerWaitMs = 250;
+
+struct FrameAnswer {
+    Window window;
+    Atom property;
+};
+
+Bool IsFrameAnswer(Display *, XEvent *event, XPointer data)
+{
+    auto *answer = reinterpret_cast<FrameAnswer *>(data);
+    return event->type == PropertyNotify && event->xproperty.window == answer->window &&
+           event->xproperty.atom == answer->property;
+}
+
+// The _NET_REQUEST_FRAME_EXTENTS message, sent to the root window.
+void SendFrameRequest(Display *display, Window window)
+{
+    XEvent request = {};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
+    request.xclient.format = 32;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XFlush(display);
+}
+
+// Waits, bounded, for the window manager to set the window's _NET_FRAME_EXTENTS.
+bool AwaitFrameAnswer(Display *display, FrameAnswer answer)
+{
+    int64_t deadline = host::NowMs() + kFrameAnswerWaitMs;
+    XEvent event;
+    while (!XCheckIfEvent(display, &event, IsFrameAnswer, reinterpret_cast<XPointer>(&answer))) {
+        int64_t remaining = deadline - host::NowMs();
+        if (remaining <= 0) return false;
+        pollfd connection = {ConnectionNumber(display), POLLIN, 0};
+        poll(&connection, 1, static_cast<int>(remaining));
+    }
+    return true;
+}
+
+// _NET_FRAME_EXTENTS as insets: its four numbers are left, right, top, bottom.
+bool ReadFrameExtents(Display *display, FrameAnswer answer, RECT *insets)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    int status = XGetWindowProperty(display, answer.window, answer.property, 0, 4, False,
+                                    XA_CARDINAL, &type, &format, &count, &after, &data);
+    bool complete = status == Success && type == XA_CARDINAL && format == 32 && count == 4;
+    if (complete) {
+        const long *extents = reinterpret_cast<const long *>(data);
+        *insets = {int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3])};
+    }
+    if (data) XFree(data);
+    return complete;
+}
 
 bool SameRect(const RECT &a, const RECT &b)
 {
@@ -54,6 +123,22 @@ gboolean OnConfigure(GtkWidget *window, GdkEvent *, gpointer data)
 }
 
 }  // namespace
+
+bool AskFrameInsets(GtkWidget *window, RECT *insets)
+{
+    gtk_widget_realize(window);
+    GdkWindow *gdkWindow = gtk_widget_get_window(window);
+    if (!gdkWindow || !GDK_IS_X11_WINDOW(gdkWindow)) return false;
+    GdkAtom request = gdk_atom_intern_static_string("_NET_REQUEST_FRAME_EXTENTS");
+    if (!gdk_x11_screen_supports_net_wm_hint(gdk_window_get_screen(gdkWindow), request)) {
+        return false;  // no window manager, or one that does not offer it
+    }
+    Display *display = GDK_WINDOW_XDISPLAY(gdkWindow);
+    FrameAnswer answer = {GDK_WINDOW_XID(gdkWindow),
+                          XInternAtom(display, "_NET_FRAME_EXTENTS", False)};
+    SendFrameRequest(display, answer.window);
+    return AwaitFrameAnswer(display, answer) && ReadFrameExtents(display, answer, insets);
+}
 
 void WatchFrame(HostTopLevel *topLevel)
 {

@@ -23,6 +23,7 @@ struct HostTopLevel {
     GtkWidget *window = nullptr;
     GtkWidget *client = nullptr;
     GtkWidget *bars[2] = {nullptr, nullptr};  // indexed by SB_HORZ, SB_VERT
+    GtkWidget *corner = nullptr;              // between the two bars
     bool ibeam = false;
     // A thumb drag in progress on that bar, and where the thumb is.
     bool dragging[2] = {false, false};
@@ -85,8 +86,12 @@ GtkWidget *TakeHostWindow(List &list, HWND hwnd)
 // scroll_bars.cpp).
 GtkWidget *CreateClientArea(HostTopLevel *topLevel);
 GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar);
+GtkWidget *CreateScrollCorner(HostTopLevel *topLevel);
 void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &view);
 // Connects the window's key presses to the layer (input.cpp).
 void ConnectKeyPresses(HostTopLevel *topLevel);
 // Learns the window manager's frame once a window is on screen (frame.cpp).
 void WatchFrame(HostTopLevel *topLevel);
+// Asks the window manager, before the window is shown, what frame it will put
+// around it; false when there is no answer (frame.cpp).
+bool AskFrameInsets(GtkWidget *window, RECT *insets);

@@ -1,5 +1,6 @@
 // GTK host: the two standard scroll bars of a top-level (used by window.cpp).
-// Implements: the bars' widgets and their look (ApplyScrollBarView); the
+// Implements: the bars' widgets and their look (ApplyScrollBarView), the corner
+//   between them in the bars' colour while both show; the
 //   user's actions become layer::OnScrollRequest: the arrow ends SB_LINE*
 //   (repeated while held, as on Windows), the trough SB_PAGE* (repeated while
 //   held until the thumb reaches the pointer's place at the press), a thumb
@@ -182,6 +183,15 @@ gboolean OnButtonReleased(GtkWidget *widget, GdkEventButton *event, gpointer hwn
 
 gboolean SwallowWheel(GtkWidget *, GdkEvent *, gpointer) { return TRUE; }
 
+// The corner is painted as the bars' own background, as Windows fills it.
+gboolean DrawCorner(GtkWidget *corner, cairo_t *cr, gpointer bar)
+{
+    gtk_render_background(gtk_widget_get_style_context(static_cast<GtkWidget *>(bar)), cr, 0, 0,
+                          gtk_widget_get_allocated_width(corner),
+                          gtk_widget_get_allocated_height(corner));
+    return TRUE;
+}
+
 }  // namespace
 
 GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar)
@@ -202,6 +212,13 @@ GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar)
     return widget;
 }
 
+GtkWidget *CreateScrollCorner(HostTopLevel *topLevel)
+{
+    topLevel->corner = gtk_drawing_area_new();
+    g_signal_connect(topLevel->corner, "draw", G_CALLBACK(DrawCorner), topLevel->bars[SB_VERT]);
+    return topLevel->corner;
+}
+
 void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &view)
 {
     GtkWidget *widget = topLevel->bars[bar];
@@ -213,4 +230,6 @@ void ApplyScrollBarView(HostTopLevel *topLevel, int bar, const ScrollBarView &vi
                              values.pageSize);
     gtk_widget_set_sensitive(widget, view.enabled);
     gtk_widget_set_visible(widget, view.visible);
+    gtk_widget_set_visible(topLevel->corner, gtk_widget_get_visible(topLevel->bars[SB_HORZ]) &&
+                                                 gtk_widget_get_visible(topLevel->bars[SB_VERT]));
 }

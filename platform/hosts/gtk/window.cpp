@@ -1,8 +1,9 @@
 // GTK host: top-level windows.
 // Implements: host::CreateTopLevel, DestroyTopLevel, MoveTopLevel,
-//   ShowTopLevel, SetTitle, SetIbeamCursor, UpdateScrollBar,
-//   ClientPixelsChanged; the close box (layer::OnCloseRequested); minimising,
-//   maximising and restoring by the user (layer::OnShowStateChanged).
+//   ShowTopLevel, SetTitle, SetIcon (of a dialog too), SetIbeamCursor,
+//   UpdateScrollBar, ClientPixelsChanged; the close box
+//   (layer::OnCloseRequested); minimising, maximising and restoring by the
+//   user (layer::OnShowStateChanged).
 // Does not implement: sizes or positions of its own (the layer decides; this
 //   file applies them), drawing (client_area.cpp shows the layer's pixels).
 #include "platform/hosts/gtk/gtk_state.h"
@@ -67,12 +68,44 @@ void ApplyIbeam(GtkWidget *client, gpointer)
     g_object_unref(cursor);
 }
 
+// The frame asked for before the window is shown: the client size the layer
+// gave the window (its outer size as if unframed) becomes the one that is left
+// inside the frame, before the application hears of any size at all. `outer`
+// is a copy: the layer's own rectangle changes with the report.
+void LearnFrameInAdvance(HostTopLevel *topLevel, const RECT outer)
+{
+    RECT insets;
+    if (!AskFrameInsets(topLevel->window, &insets)) return;
+    GtkHost().frameInsets = insets;
+    layer::OnClientResized(topLevel->hwnd, outer.right - outer.left - insets.left - insets.right,
+                           outer.bottom - outer.top - insets.top - insets.bottom);
+    PlaceWindow(topLevel, outer);
+}
+
+// The icon as GDK takes it: not premultiplied (gdk_pixbuf_get_from_surface
+// undoes cairo's premultiplication).
+GdkPixbuf *IconPixbuf(const IconImage &icon)
+{
+    cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, icon.width, icon.height);
+    cairo_surface_flush(surface);
+    unsigned char *data = cairo_image_surface_get_data(surface);
+    int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < icon.height; ++y)
+        std::copy_n(&icon.pixels[size_t(y) * icon.width], icon.width,
+                    reinterpret_cast<uint32_t *>(data + size_t(y) * stride));
+    cairo_surface_mark_dirty(surface);
+    GdkPixbuf *pixbuf = gdk_pixbuf_get_from_surface(surface, 0, 0, icon.width, icon.height);
+    cairo_surface_destroy(surface);
+    return pixbuf;
+}
+
 GtkWidget *BuildContents(HostTopLevel *topLevel)
 {
     GtkWidget *grid = gtk_grid_new();
     gtk_grid_attach(GTK_GRID(grid), CreateClientArea(topLevel), 0, 0, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), CreateScrollBar(topLevel, SB_VERT), 1, 0, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), CreateScrollBar(topLevel, SB_HORZ), 0, 1, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), CreateScrollCorner(topLevel), 1, 1, 1, 1);
     gtk_widget_show(topLevel->client);  // the bars wait for UpdateScrollBar
     gtk_widget_show(grid);
     return grid;
@@ -91,7 +124,9 @@ void host::CreateTopLevel(HWND hwnd, const RECT &outer)
     g_signal_connect(topLevel->window, "window-state-event", G_CALLBACK(OnWindowState), hwnd);
     ConnectKeyPresses(topLevel.get());
     WatchFrame(topLevel.get());
+    // Placed first, so that GTK realises the window at its size.
     PlaceWindow(topLevel.get(), outer);
+    LearnFrameInAdvance(topLevel.get(), outer);
     GtkHost().topLevels.push_back(std::move(topLevel));
 }
 
@@ -142,6 +177,21 @@ void host::SetIbeamCursor(HWND hwnd)
     // The drawing area's own GdkWindow exists only once it is realised.
     g_signal_connect(topLevel->client, "realize", G_CALLBACK(ApplyIbeam), nullptr);
     ApplyIbeam(topLevel->client, nullptr);
+}
+
+void host::SetIcon(HWND hwnd, const IconImage &icon)
+{
+    GtkWidget *window = nullptr;
+    if (HostTopLevel *topLevel = FindTopLevel(hwnd)) window = topLevel->window;
+    if (HostDialog *dialog = FindDialog(hwnd)) window = dialog->window;
+    if (!window) return;
+    if (icon.width <= 0 || icon.height <= 0 || icon.pixels.size() != size_t(icon.width) * icon.height) {
+        gtk_window_set_icon(GTK_WINDOW(window), nullptr);
+        return;
+    }
+    GdkPixbuf *pixbuf = IconPixbuf(icon);
+    gtk_window_set_icon(GTK_WINDOW(window), pixbuf);
+    g_object_unref(pixbuf);
 }
 
 void host::UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view)

@@ -20,6 +20,7 @@ void DestroyDialogWindow(HWND dialog)
 {
     auto &dialogs = headless::State().dialogs;
     dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+    headless::State().windows.erase(dialog);  // its icon
 }
 
 void SetControlText(HWND control, const std::string &utf8)

@@ -11,6 +11,7 @@ struct WindowMirror {
     RECT outer{};
     bool visible = false;
     bool ibeamCursor = false;
+    IconImage icon;
     std::string title;
     ScrollBarView bars[2];
 };

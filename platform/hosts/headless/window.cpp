@@ -1,8 +1,9 @@
 // Headless host: top-level windows.
 // Implements: host::CreateTopLevel (giving the configured client size, when
 //   there is one, before the window's WM_CREATE), DestroyTopLevel,
-//   MoveTopLevel, ShowTopLevel, SetTitle, SetIbeamCursor, UpdateScrollBar,
-//   ClientPixelsChanged; a mirror of each window for the tests.
+//   MoveTopLevel, ShowTopLevel, SetTitle, SetIbeamCursor, SetIcon,
+//   UpdateScrollBar, ClientPixelsChanged; a mirror of each window (dialogs
+//   included, for their icon) for the tests.
 // Does not implement: a display; the pixels stay in the layer's surface.
 #include "platform/hosts/headless/headless_state.h"
 #include "platform/user/observe.h"
@@ -29,6 +30,8 @@ void ShowTopLevel(HWND hwnd, int showCommand)
 void SetTitle(HWND hwnd, const std::string &utf8) { headless::State().windows[hwnd].title = utf8; }
 
 void SetIbeamCursor(HWND hwnd) { headless::State().windows[hwnd].ibeamCursor = true; }
+
+void SetIcon(HWND hwnd, const IconImage &icon) { headless::State().windows[hwnd].icon = icon; }
 
 void UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view)
 {

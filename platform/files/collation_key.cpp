@@ -1,0 +1,218 @@
+// The key is built in levels, each compared only when all before it are
+// equal, and kept free of 0 bytes so that strcmp can compare whole keys:
+//
+// 1. ICU's sort key, up to the tertiary level, of the name with its letter
+//    case folded and its hyphens and apostrophes taken out. ICU has no
+//    strength that keeps the tertiary level without case, so case is folded
+//    away before ICU sees the name. Its closing 0 byte becomes the level
+//    separator 0x01, which is below every weight.
+//    Kana reach ICU as hiragana, so that small before large comes first.
+// 2. The kana types, one byte a kana: half-width katakana, katakana, then
+//    hiragana, the order Windows gives them (ICU's is the other way round).
+// 3. The folded name itself (UTF-8, each byte plus one): a last tie-break
+//    between names that the locale's collation finds equal although they are
+//    not the same characters (the Japanese collation ties Ａ and A).
+// 4. The hyphens and apostrophes: for each, where it stands (later ones sort
+//    first) and which it is. A name without any sorts before one with some.
+//
+// The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG). The C and
+// POSIX locales map to ICU's "en_US_POSIX", whose collation is the byte order
+// with capitals first; the root collation stands in for them, so that a.jpg,
+// B.jpg and C.JPG sort as any user expects.
+#include "platform/files/collation_key.h"
+
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+#include <unicode/unorm2.h>
+#include <unicode/ustring.h>
+
+#include <cstring>
+
+#include "platform/text/cp932.h"
+
+namespace {
+
+UCollator *OpenCollator()
+{
+    const char *locale = uloc_getDefault();
+    if (std::strncmp(locale, "en_US_POSIX", 11) == 0 || std::strcmp(locale, "c") == 0) locale = "";
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator *collator = ucol_open(locale, &status);
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator = ucol_open("", &status);
+    }
+    if (U_FAILURE(status)) return nullptr;
+    ucol_setStrength(collator, UCOL_TERTIARY);
+    return collator;
+}
+
+const UCollator *Collator()
+{
+    static UCollator *collator = OpenCollator();  // opened once, thread-safe since C++11
+    return collator;
+}
+
+// The weight of a character that the word sort sets aside, or 0. The code page
+// 932 ones: apostrophe, full-width apostrophe, hyphen-minus, full-width
+// hyphen-minus, hyphen.
+int WordSortWeight(UChar c)
+{
+    switch (c) {
+    case 0x0027: return 1;
+    case 0xFF07: return 2;
+    case 0x002D: return 3;
+    case 0xFF0D: return 4;
+    case 0x2010: return 5;
+    default: return 0;
+    }
+}
+
+// The name as UTF-16 in `text`.
+void ToUtf16(const char *name, size_t length, std::u16string *text)
+{
+    text->resize(length);
+    size_t i = 0;
+    while (i < length && static_cast<unsigned char>(name[i]) < 0x80) (*text)[i] = name[i], ++i;
+    if (i == length) return;  // ASCII, the common case
+    std::string utf8 = Cp932ToUtf8(std::string_view(name, length));
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t units = 0;
+    text->resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
+    u_strFromUTF8WithSub(reinterpret_cast<UChar *>(&(*text)[0]), int32_t(text->size()), &units,
+                         utf8.data(), int32_t(utf8.size()), 0xFFFD, nullptr, &status);
+    text->resize(U_SUCCESS(status) ? units : 0);
+}
+
+// Folds the letter case of `text` in place.
+void FoldCase(std::u16string *text, std::u16string *scratch)
+{
+    bool ascii = true;
+    for (char16_t &c : *text) {
+        ascii = ascii && c < 0x80;
+        if (c >= u'A' && c <= u'Z') c += 0x20;
+    }
+    if (ascii) return;  // the common case: only A to Z change
+    scratch->resize(text->size() * 3 + 1);  // full folding grows a unit to at most 3
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t units = u_strFoldCase(reinterpret_cast<UChar *>(&(*scratch)[0]), int32_t(scratch->size()),
+                                  reinterpret_cast<const UChar *>(text->data()), int32_t(text->size()),
+                                  U_FOLD_CASE_DEFAULT, &status);
+    if (U_FAILURE(status)) return;
+    scratch->resize(units);
+    text->swap(*scratch);
+}
+
+// Level 3 for one set-aside character at `position`: later positions first.
+void AppendWordSortMark(size_t position, int weight, std::string *marks)
+{
+    unsigned p = position < 0x3FFF ? unsigned(position) : 0x3FFF;
+    const char mark[] = {char(0xFF - (p >> 7)), char(0xFF - (p & 0x7F)), char(weight)};
+    marks->append(mark, 3);
+}
+
+// Takes the set-aside characters out of `text` into `marks`.
+void SetAsideWordSortCharacters(std::u16string *text, std::string *marks)
+{
+    size_t kept = 0;
+    for (size_t i = 0; i < text->size(); ++i) {
+        int weight = WordSortWeight((*text)[i]);
+        if (weight) AppendWordSortMark(i, weight, marks);
+        else (*text)[kept++] = (*text)[i];
+    }
+    text->resize(kept);
+}
+
+enum KanaType { kHalfWidthKatakana = 2, kKatakana = 3, kHiragana = 4 };
+
+// The full-width katakana of a half-width one (its compatibility form).
+UChar FullWidthKatakana(UChar c)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2 *nfkc = unorm2_getNFKCInstance(&status);
+    UChar full[4];
+    int32_t length = U_SUCCESS(status) ? unorm2_getDecomposition(nfkc, c, full, 4, &status) : 0;
+    return U_SUCCESS(status) && length == 1 ? full[0] : c;
+}
+
+// Turns every kana of `text` into its hiragana (where there is one), noting
+// its type in `types`.
+void SetAsideKanaTypes(std::u16string *text, std::string *types)
+{
+    for (char16_t &c : *text) {
+        KanaType type;
+        if (c >= 0xFF66 && c <= 0xFF9D) {
+            type = kHalfWidthKatakana;
+            c = FullWidthKatakana(c);
+        } else if ((c >= 0x30A1 && c <= 0x30FA) || c == 0x30FC) {
+            type = kKatakana;
+        } else if (c >= 0x3041 && c <= 0x3096) {
+            type = kHiragana;
+        } else {
+            continue;
+        }
+        if (c >= 0x30A1 && c <= 0x30F6) c -= 0x60;
+        types->push_back(char(type));
+    }
+    types->push_back(1);
+}
+
+// Level 1: ICU's key with its closing 0 turned into the separator.
+void AppendIcuKey(const std::u16string &text, std::string *key)
+{
+    const UCollator *collator = Collator();
+    if (!collator) return;
+    const UChar *units = reinterpret_cast<const UChar *>(text.data());
+    size_t at = key->size();
+    int32_t room = int32_t(text.size()) * 4 + 32;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        key->resize(at + room);
+        uint8_t *into = reinterpret_cast<uint8_t *>(&(*key)[at]);
+        int32_t size = ucol_getSortKey(collator, units, int32_t(text.size()), into, room);
+        if (size <= room) {
+            key->resize(at + (size > 0 ? size - 1 : 0));
+            break;
+        }
+        room = size;
+    }
+    key->push_back(1);
+}
+
+// Level 2: the text's UTF-8 bytes, each plus one (UTF-8 has no 0xFF byte).
+void AppendTieBreak(const std::u16string &text, std::string *key)
+{
+    size_t at = key->size();
+    key->resize(at + text.size() * 3 + 1);
+    uint8_t *out = reinterpret_cast<uint8_t *>(&(*key)[at]);
+    int32_t n = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        UChar32 c = text[i];
+        if (U16_IS_LEAD(c) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1])) {
+            c = U16_GET_SUPPLEMENTARY(c, text[++i]);
+        }
+        int32_t from = n;
+        U8_APPEND_UNSAFE(out, n, c);
+        for (int32_t b = from; b < n; ++b) out[b] += 1;
+    }
+    out[n++] = 1;
+    key->resize(at + n);
+}
+
+}  // namespace
+
+void AppendCollationKey(const char *name, size_t length, std::string *key)
+{
+    thread_local std::u16string text, scratch;  // kept between calls: no allocation per name
+    thread_local std::string marks, types;
+    marks.clear();
+    types.clear();
+    ToUtf16(name, strnlen(name, length), &text);
+    FoldCase(&text, &scratch);
+    SetAsideWordSortCharacters(&text, &marks);
+    SetAsideKanaTypes(&text, &types);
+    AppendIcuKey(text, key);
+    key->append(types);
+    AppendTieBreak(text, key);
+    key->append(marks);
+    key->push_back(0);
+}

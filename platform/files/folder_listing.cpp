@@ -1,0 +1,127 @@
+#include "platform/files/folder_listing.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <time.h>
+
+#include <mutex>
+
+#include "platform/files/name_table.h"
+
+namespace {
+
+const long kKeepNanoseconds = 1000000000L;
+
+struct KeptListing {
+    std::shared_ptr<const FolderListing> listing;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec changed = {0, 0};
+    timespec readAt = {0, 0};  // monotonic
+};
+
+std::mutex g_keptMutex;
+KeptListing g_kept;
+
+bool Before(const timespec &a, const timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+bool Same(const timespec &a, const timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+timespec Now(clockid_t clock)
+{
+    timespec now;
+    clock_gettime(clock, &now);
+    return now;
+}
+
+long NanosecondsSince(const timespec &then)
+{
+    timespec now = Now(CLOCK_MONOTONIC);
+    return (now.tv_sec - then.tv_sec) * 1000000000L + (now.tv_nsec - then.tv_nsec);
+}
+
+bool IsDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
+DWORD AttributesFor(bool directory, const char *name)
+{
+    DWORD attributes = directory ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    if (name[0] == '.') attributes |= FILE_ATTRIBUTE_HIDDEN;
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+// What the entry's type tells without asking; 0 when it must be asked.
+DWORD KnownAttributes(const dirent *entry)
+{
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) return 0;
+    return AttributesFor(entry->d_type == DT_DIR, entry->d_name);
+}
+
+// Reads the folder; `info` receives its state after the reading.
+std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct stat *info)
+{
+    FolderKey key;
+    DIR *dir = opendir(realFolder.c_str());
+    if (!dir) return nullptr;
+    if (!FolderKeyOf(realFolder, &key)) {
+        closedir(dir);
+        return nullptr;
+    }
+    auto listing = std::make_shared<FolderListing>();
+    listing->realFolder = realFolder;
+    while (const dirent *entry = readdir(dir)) {
+        if (IsDotOrDotDot(entry->d_name)) continue;
+        std::string appName = AppNameOf(key, realFolder, entry->d_name);
+        std::string realName = appName == entry->d_name ? std::string() : std::string(entry->d_name);
+        listing->entries.push_back({std::move(appName), std::move(realName), KnownAttributes(entry)});
+    }
+    bool stated = fstat(dirfd(dir), info) == 0;
+    closedir(dir);
+    return stated ? listing : nullptr;
+}
+
+std::shared_ptr<const FolderListing> KeptListingOf(const std::string &realFolder)
+{
+    struct stat info;
+    if (stat(realFolder.c_str(), &info) != 0) return nullptr;
+    std::lock_guard<std::mutex> lock(g_keptMutex);
+    const KeptListing &kept = g_kept;
+    if (!kept.listing || kept.listing->realFolder != realFolder) return nullptr;
+    if (kept.device != info.st_dev || kept.inode != info.st_ino || !Same(kept.changed, info.st_ctim)) {
+        return nullptr;
+    }
+    return NanosecondsSince(kept.readAt) < kKeepNanoseconds ? kept.listing : nullptr;
+}
+
+}  // namespace
+
+std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder)
+{
+    if (auto kept = KeptListingOf(realFolder)) return kept;
+    timespec tick = Now(CLOCK_REALTIME_COARSE);  // the tick a change now would be stamped with
+    timespec readAt = Now(CLOCK_MONOTONIC);
+    struct stat info;
+    std::shared_ptr<FolderListing> listing = ReadFolder(realFolder, &info);
+    if (listing && Before(info.st_ctim, tick)) {
+        std::lock_guard<std::mutex> lock(g_keptMutex);
+        g_kept = {listing, info.st_dev, info.st_ino, info.st_ctim, readAt};
+    }
+    return listing;
+}
+
+DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry)
+{
+    if (entry.attributes) return entry.attributes;
+    const std::string &name = entry.realName.empty() ? entry.appName : entry.realName;
+    struct stat info;
+    std::string path = listing.realFolder + "/" + name;
+    return AttributesFor(stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode), name.c_str());
+}

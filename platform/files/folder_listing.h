@@ -1,0 +1,34 @@
+// A folder's entries as the application sees them, read once and kept while
+// the folder is unchanged: the searches a program makes one after the other
+// (the viewer's file list makes six, over three patterns) then read the folder
+// and convert its names once.
+//
+// A kept listing is used again only while the folder's change time is what it
+// was, and only if that time lay before the clock tick in which the listing
+// was read, so that a change in that same tick cannot hide behind an unchanged
+// time stamp; it is also dropped after a second, for file systems whose time
+// stamps cannot be trusted that far.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+struct ListedEntry {
+    std::string appName;   // the code page 932 name (see name_table.h)
+    std::string realName;  // the file system's own bytes; empty when the same as appName
+    DWORD attributes;      // 0 for a link or an entry of unknown type: ask when reported
+};
+
+struct FolderListing {
+    std::string realFolder;
+    std::vector<ListedEntry> entries;  // in the order the file system gives them
+};
+
+// The listing of a folder ("." and ".." left out); null when it cannot be read.
+std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder);
+
+// The attributes of an entry, asking the file system for those left 0.
+DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry);

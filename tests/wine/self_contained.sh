@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# kovlo.exe is one self-contained GUI program: the WIN32 subsystem, and DLL
+# imports from Windows itself only (no C++ runtime, libgcc or winpthread DLL
+# that would have to lie beside it). Exit code 77 (skipped) when it has not
+# been built (tools/windows-build.sh).
+#   self_contained.sh EXE
+set -euo pipefail
+exe=$1
+[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
+headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" ||
+    { echo "FAIL: not a GUI program: $(grep '^Subsystem' <<<"$headers")"; exit 1; }
+status=0
+while read -r dll; do
+    case "${dll,,}" in
+    kernel32.dll | user32.dll | gdi32.dll | msvcrt.dll) ;;
+    *) echo "FAIL: imports $dll, which is not part of Windows"; status=1 ;;
+    esac
+done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+[ $status -eq 0 ] && echo "ok: a GUI program importing only Windows' own DLLs"
+exit $status

@@ -1,0 +1,237 @@
+#!/usr/bin/env bash
+# Checks of the Windows program, kovlo.exe, under Wine on an X server of
+# 1024x768 (small, so that screenshots are quick) without a window manager:
+#   xvfb-run -a -s "-screen 0 1024x768x24" wine_checks.sh CHECK EXE PROBE PREFIX REPLAY
+# CHECK "prefix" makes the Wine prefix PREFIX (the other checks use it);
+# the others are start (which compares the picture with the headless host's,
+# through the replay driver REPLAY), keys, slideshow, scroll, no_files, broken
+# and names. Wine runs with LANG=ja_JP.UTF-8, so that the ANSI code page is 932.
+# The checks drive the program with xdotool (real key presses and clicks) and
+# read screenshots of the root window. Exit code 77 (skipped) when the program
+# has not been built (tools/windows-build.sh).
+set -euo pipefail
+
+check=$1 exe=$2 probe=$3 prefix=$4 replay=${5:-}
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../support/x_checks.sh"
+[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
+
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# No installer prompts for the .NET and HTML runtimes, which nothing here uses.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+work=$(mktemp -d)
+viewer_pid=
+cleanup() {
+    if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then kill "$viewer_pid"; fi
+    # Every process of this prefix ends with the check (not those of others).
+    [ -d "$prefix" ] && { wineserver -k 2>/dev/null || true; timeout 20 wineserver -w || true; }
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Wine's frame: 4-pixel borders and a 19-pixel caption. The 800x600 window
+# centred on 1024x768 has a client area of 792x573 at (116, 107); the view
+# is the 792x548 above the 25-pixel strip.
+win_x=112 win_y=84 client_x=116 client_y=107 client_w=792 view_h=548
+
+# The folder as Windows names it: drive Z: is the root of the file system.
+windows_path() { local path=${1//\//\\}; printf 'Z:%s' "$path"; }
+
+start_viewer() {
+    wine "$exe" "$@" >"$work/viewer.log" 2>&1 &
+    viewer_pid=$!
+}
+
+make_prefix() {
+    rm -rf "$prefix"
+    timeout 180 wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -5 "$work/wineboot.log")"
+    # regedit reads UTF-16 with a byte-order mark whatever the code page.
+    { printf '\xff\xfe'; sed 's/$/\r/' "$here/prefix.reg.txt" | iconv -f UTF-8 -t UTF-16LE; } >"$work/prefix.reg"
+    timeout 60 wine regedit /S "$work/prefix.reg" || fail "regedit did not take the settings"
+    timeout 60 wineserver -w
+    grep -q '"IPAPGothic"' "$prefix/user.reg" || fail "no font replacement in $prefix/user.reg"
+    grep -q '"Decorated"="N"' "$prefix/user.reg" || fail "no X11 driver setting in $prefix/user.reg"
+}
+
+fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$(windows_path "$2")"; }
+
+open_folder() {
+    folder="$work/$1"
+    "$probe" folder "$folder" "$2"
+    start_viewer "$(windows_path "$folder")"
+    main=$(find_window "全$3枚" 60)
+    [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+}
+
+open_colours() {
+    open_folder colours colours 3
+    wait_until "the first picture" client_pixel_is 396 274 FF0000
+}
+
+check_prefix() { make_prefix; }
+
+# The first picture, a photograph-like 800x600, fitted into the view above the
+# strip: its pixels against the headless host's for the same client size (the
+# replay driver), margins included. Only the view is compared: the strip's
+# font is the system's under Wine. GDI's HALFTONE and the layer's area
+# averaging round differently. Measured here: a mean difference of 0.38 per
+# channel and no pixel off by more than 16. Allowed: a mean of 1.0 and 0.1% of
+# the pixels; the picture one pixel out of place (a metric off by one) gives
+# 3.0 and 0.4%.
+check_start() {
+    open_folder photo photo 1
+    wait_until "the photograph's name line" test "$(client_count 0 $view_h 300 25 00FF00 60)" -gt 20
+    cp "$work/shot.png" "${KOVLO_SHOT_DIR:-$work}/wine_start.png"
+    title_is "$main" "$(fit_title 1 "$folder")" || fail "title '$(xdotool getwindowname "$main")'"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "$win_x,$win_y,800,600" ] || fail "window at $X,$Y size $WIDTH x $HEIGHT"
+    printf 'png %s\n' "$work/headless.png" | "$replay" --client ${client_w}x573 -- "$folder" >/dev/null
+    local mean far
+    read -r mean far <<<"$("$probe" compare "$work/shot.png" $client_x $client_y "$work/headless.png" 0 0 $client_w $view_h)"
+    echo "fit view, Wine against headless: mean difference $mean per channel, $far of the pixels off by more than 16"
+    awk -v mean="$mean" -v far="$far" 'BEGIN { exit !(mean <= 1.0 && far <= 0.001) }' ||
+        fail "the fit view differs from the headless host's beyond the tolerance"
+    # The strip: the key hint in white on the right, nothing of the picture.
+    [ "$(shot_count 400 $view_h 392 25 FFFFFF 40)" -gt 20 ] || fail "no white key hint"
+    [ "$(shot_count 0 $view_h $client_w 25 000000 8)" -gt $((client_w * 25 * 3 / 4)) ] || fail "the strip is not black"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# The dialog's first line, "ジャンプ先を指定して下さい：", in its face (12 points,
+# 16 pixels): as wide as IPAPGothic sets it, within 3 pixels. Boxes, question
+# marks or the fixed-pitch IPAGothic (24 pixels wider) would not be.
+check_dialog_face() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW left width expected
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    shoot
+    read -r left width <<<"$("$probe" ink "$work/shot.png" $((X + 6)) $((Y + 27)) $((WIDTH - 12)) 32)"
+    expected=$("$probe" text-width IPAPGothic 16 "ジャンプ先を指定して下さい：")
+    [ $((width - expected)) -ge -3 ] && [ $((width - expected)) -le 3 ] ||
+        fail "the dialog's first line is $width pixels wide, IPAPGothic sets it in $expected"
+}
+
+# Space and BackSpace with wrap-around, a quarter turn each way, R, which reads
+# the file again (the first file is replaced by a green picture meanwhile), J
+# with a number and Enter, and Esc. The pictures of 800x600 are fitted at
+# 548/600, 730x548 at (31, 0).
+check_keys() {
+    open_colours
+    press "$main" space
+    wait_until "the second picture" client_pixel_is 396 274 00FF00
+    press "$main" space
+    wait_until "the third picture" client_pixel_is 396 274 0000FF
+    press "$main" space
+    wait_until "the wrap to the first" client_pixel_is 396 274 FF0000
+    press "$main" BackSpace
+    wait_until "the wrap back to the last" client_pixel_is 396 274 0000FF
+    press "$main" space
+    wait_until "the first picture again" client_pixel_is 396 274 FF0000
+    # Turned, 600x800 fits at 411x548: column 100 becomes margin.
+    press "$main" Right
+    wait_until "the quarter turn clockwise" client_pixel_is 100 274 000000
+    press "$main" Left
+    wait_until "the turn back" client_pixel_is 100 274 FF0000
+    cp "$folder/b.jpg" "$folder/a.jpg"
+    press "$main" r
+    wait_until "the file read again" client_pixel_is 396 274 00FF00
+    press "$main" j
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    [ -n "$dialog" ] || fail "no jump dialog"
+    check_dialog_face "$dialog"
+    keep_shot wine_jump
+    xdotool windowfocus --sync "$dialog" type 3
+    xdotool key Return
+    wait_until "the jump to the third picture" client_pixel_is 396 274 0000FF
+    press "$main" Escape
+    expect_exit 0
+}
+
+# T with 1 second: the title says so and the pictures advance; T stops it.
+check_slideshow() {
+    open_colours
+    run_slideshow "$(windows_path "$folder")" 396 274 wine_interval
+    # Stopped: from half a second after T (time for a paint already on its
+    # way) to two seconds later, a span that would hold a step, nothing moves.
+    sleep 0.5
+    shoot; cp "$work/shot.png" "$work/stopped.png"
+    sleep 2
+    local before after
+    before=$("$probe" pixel "$work/stopped.png" $((client_x + 396)) $((client_y + 274)))
+    shoot; after=$("$probe" pixel "$work/shot.png" $((client_x + 396)) $((client_y + 274)))
+    [ "$before" = "$after" ] || fail "the slideshow went on after T ($before, then $after)"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# One 1600x1200 picture at actual size: its left 60 columns red, its top 60
+# rows green, the rest mid blue. Both bars (17 pixels) take their room from
+# the client area, which becomes 775x556. A page is 60 pixels, a line 10.
+check_scroll() {
+    open_folder scroll scroll 1
+    press "$main" shift
+    wait_until "the actual-size view" client_pixel_is 30 300 FF0080
+    [ "$(shot_count 0 531 300 25 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
+    keep_shot wine_actual_size
+    # A click in the horizontal trough, right of the thumb, pages right.
+    xdotool mousemove $((client_x + 400)) $((client_y + 564)) click 1
+    wait_until "a page to the right" client_pixel_is 30 300 000080
+    # The left arrow steps back one line: image column 55 is red again.
+    xdotool mousemove $((client_x + 8)) $((client_y + 564)) click 1
+    wait_until "a line to the left" client_pixel_is 5 300 FF0080
+    # The same down and up on the vertical bar, with the green rows.
+    xdotool mousemove $((client_x + 783)) $((client_y + 300)) click 1
+    wait_until "a page down" client_pixel_is 300 30 000080
+    xdotool mousemove $((client_x + 783)) $((client_y + 8)) click 1
+    wait_until "a line up" client_pixel_is 300 5 00FF80
+    [ "$(client_count 0 531 300 25 FFFF00 60)" -gt 20 ] || fail "the name line moved"
+    press "$main" Escape
+    expect_exit 0
+}
+
+check_no_files() {
+    folder="$work/empty"
+    "$probe" folder "$folder" empty
+    start_viewer "$(windows_path "$folder")"
+    expect_no_files_box "$(windows_path "$folder")" wine_no_files
+}
+
+# A text file named .jpg (the library's error exit jumps back to the loader)
+# and a picture cut a quarter into its scan: its red rows, then grey.
+check_broken() {
+    open_folder broken broken 2
+    wait_until "the magenta name line" test "$(client_count 0 $view_h 300 25 FF00FF 60)" -gt 20
+    [ "$(shot_count 0 0 $client_w $view_h 000000 8)" = $((client_w * view_h)) ] || fail "a picture for a text file"
+    keep_shot wine_not_a_jpeg
+    press "$main" space
+    wait_until "the cut picture's red top" client_pixel_is 396 20 FF0000
+    shot_pixel_is 396 400 808080 || fail "no grey where the scan was cut"
+    [ "$(shot_count 0 0 $client_w $view_h 0000FF 60)" = 0 ] || fail "blue, which the cut took away"
+    [ "$(shot_count 0 $view_h 300 25 00FF00 60)" -gt 20 ] || fail "no green name line"
+    keep_shot wine_cut
+    press "$main" Escape
+    expect_exit 0
+}
+
+# 表 (0x95 0x5C) and ソ (0x83 0x5C) in a folder whose name ends in 表: both
+# listed in byte order, both opened.
+check_names() {
+    open_folder "dir表" sjis 2
+    title_is "$main" "$(fit_title 2 "$folder")" || fail "title '$(xdotool getwindowname "$main")'"
+    wait_until "ソ.jpg, the first" client_pixel_is 396 274 0000FF
+    [ "$(shot_count 0 $view_h 300 25 00FF00 60)" -gt 20 ] || fail "no green name line for ソ.jpg"
+    keep_shot wine_names
+    press "$main" space
+    wait_until "表.jpg, the second" client_pixel_is 396 274 FF0000
+    [ "$(shot_count 0 $view_h 300 25 00FF00 60)" -gt 20 ] || fail "no green name line for 表.jpg"
+    press "$main" Escape
+    expect_exit 0
+}
+
+case "$check" in
+prefix | start | keys | slideshow | scroll | no_files | broken | names)
+    "check_$check" ;;
+*) fail "unknown check" ;;
+esac
+echo "ok ($check)"
