@@ -22,7 +22,9 @@ void FillSurfaceRect(cairo_surface_t *surface, const RECT &rect, HBRUSH brush);
 // dropped, the uncovered band keeps its old pixels until it is repainted.
 void ScrollSurface(cairo_surface_t *surface, const RECT &rect, int dx, int dy);
 
-// The pango font description DrawTextA uses (the system's user-interface font).
+// The pango font description DrawTextA uses. Both hosts keep the default, one
+// fixed Japanese gothic sized for the 25-pixel status strip, so that the strip
+// does not follow a desktop's font setting; null restores it.
 void SetUserInterfaceFont(const char *pangoDescription);
 
 // Every text drawn with DrawTextA since the last call, oldest first.

@@ -8,8 +8,9 @@
 namespace {
 
 // A proportional Japanese gothic at 9 points (12 pixels at 96 dots per inch),
-// the size of a desktop's user-interface font; fontconfig falls back from it
-// for anything the face lacks.
+// which sits in the 25-pixel status strip with room above and below; every
+// host draws with it. fontconfig falls back from it for anything the face
+// lacks.
 const char kDefaultFont[] = "IPAPGothic 9";
 
 std::string &FontSetting() {

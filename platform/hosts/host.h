@@ -100,6 +100,10 @@ namespace layer {
 // Host -> layer: what happened on the display.
 void OnClientResized(HWND hwnd, int clientWidth, int clientHeight);
 void OnMoved(HWND hwnd, const RECT &outer);
+// Minimised, maximised or restored on the host's side (showState is
+// SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED or SW_SHOWNORMAL), with the new client
+// size when the host knows it (-1, -1: the layer works it out).
+void OnShowStateChanged(HWND hwnd, int showState, int clientWidth, int clientHeight);
 // A key pressed; `autoRepeat` when it was already down (the keyboard's
 // repeat of a held key), which may fold into a key-down still waiting.
 void OnKeyDown(HWND hwnd, UINT virtualKey, bool autoRepeat = false);
@@ -108,6 +112,7 @@ void OnCloseRequested(HWND hwnd);
 void OnScrollRequest(HWND hwnd, int bar, int requestCode, int thumbPosition);
 void OnDialogCommand(HWND dialog, int commandId);
 void OnEditTextChanged(HWND edit, const std::string &utf8);
+void OnFocusChanged(HWND control);
 
 // The window's client pixels, for a host that draws them on screen or writes
 // them to a file; null for a window without a client surface.

@@ -87,4 +87,12 @@ void OnEditTextChanged(HWND edit, const std::string &utf8)
 
 HWND FocusedWindow() { return FindWindowRecord(g_focus) != nullptr ? g_focus : nullptr; }
 
+// The host moved the focus itself (a click, its own Tab): the layer follows,
+// so that Enter presses the button the user sees focused.
+void OnFocusChanged(HWND control)
+{
+    KovloWindow *window = FindWindowRecord(control);
+    if (window != nullptr && window->kind == WindowKind::Control) g_focus = control;
+}
+
 }  // namespace layer

@@ -1,5 +1,10 @@
 // The state of open dialogs: EndDialog, GetDlgItem, the keys and commands a
 // dialog takes from the host, and which window a dialog keeps disabled.
+#include <strings.h>
+
+#include <algorithm>
+
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;
@@ -54,18 +59,65 @@ HWND DialogForKey(HWND target)
     return ModalDialogOf(target);
 }
 
+}  // namespace layer_internal
+
+namespace {
+
+bool IsPushButton(const KovloWindow &window)
+{
+    DWORD type = window.style & 0x0F;
+    return strcasecmp(window.className.c_str(), "BUTTON") == 0 &&
+           (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+// What Enter presses, as Windows' dialog manager decides: the push button that
+// has the focus, else the default push button, else IDOK.
+int ReturnCommand(HWND dialog)
+{
+    HWND focus = layer::FocusedWindow();
+    KovloWindow *focused = FindWindowRecord(focus);
+    if (focused != nullptr && focused->parent == dialog && IsPushButton(*focused)) return focused->id;
+    for (HWND child : ChildWindows(dialog)) {
+        const KovloWindow &control = *FindWindowRecord(child);
+        if (IsPushButton(control) && (control.style & 0x0F) == BS_DEFPUSHBUTTON) return control.id;
+    }
+    return IDOK;
+}
+
+// Tab moves the focus to the next control with WS_TABSTOP in creation (that
+// is, template) order, wrapping around.
+void FocusNextTabStop(HWND dialog)
+{
+    std::vector<HWND> stops;
+    for (HWND child : ChildWindows(dialog)) {
+        if (FindWindowRecord(child)->style & WS_TABSTOP) stops.push_back(child);
+    }
+    if (stops.empty()) return;
+    auto current = std::find(stops.begin(), stops.end(), layer::FocusedWindow());
+    SetFocus(current == stops.end() || current + 1 == stops.end() ? stops.front() : *(current + 1));
+}
+
+}  // namespace
+
+namespace layer_internal {
+
+// The one key path of a dialog on every host: the host hands Enter, Esc and
+// (headless) Tab to the layer, which decides what they do.
 bool HandleDialogKey(HWND target, UINT virtualKey)
 {
     HWND dialog = DialogForKey(target);
     if (dialog == nullptr) return false;
-    if (virtualKey == VK_RETURN) layer::OnDialogCommand(dialog, IDOK);
+    if (virtualKey == VK_RETURN) layer::OnDialogCommand(dialog, ReturnCommand(dialog));
     if (virtualKey == VK_ESCAPE) layer::OnDialogCommand(dialog, IDCANCEL);
+    if (virtualKey == VK_TAB) FocusNextTabStop(dialog);
     return true;
 }
 
 }  // namespace layer_internal
 
 namespace layer {
+
+bool IsDisabledByDialog(HWND hwnd) { return ModalDialogOf(hwnd) != nullptr; }
 
 // A button press arrives through the queue, like the click that makes it, so
 // the dialog's loop sees the dialog end as soon as the command is handled.

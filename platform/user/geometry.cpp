@@ -163,16 +163,33 @@ RECT MaximizedOuter()
 // Minimised windows park far off the screen with an empty client area.
 RECT MinimizedOuter() { return RECT{-32000, -32000, -32000 + 160, -32000 + 28}; }
 
-void ChangeShowState(HWND hwnd, KovloWindow *window, int state)
+RECT OuterForState(const KovloWindow &window, int state)
 {
-    if (window->showState == state) return;
+    return state == SW_SHOWMINIMIZED   ? MinimizedOuter()
+           : state == SW_SHOWMAXIMIZED ? MaximizedOuter()
+                                       : window.restoredOuter;
+}
+
+WPARAM SizeKindFor(int state)
+{
+    return state == SW_SHOWMINIMIZED   ? SIZE_MINIMIZED
+           : state == SW_SHOWMAXIMIZED ? SIZE_MAXIMIZED
+                                       : SIZE_RESTORED;
+}
+
+// Records a new show state; false when the window is already in it.
+bool EnterShowState(KovloWindow *window, int state)
+{
+    if (window->showState == state) return false;
     if (window->showState == SW_SHOWNORMAL) window->restoredOuter = window->outer;
     window->showState = state;
-    switch (state) {
-    case SW_SHOWMINIMIZED: ApplyOuterRect(hwnd, MinimizedOuter(), true, SIZE_MINIMIZED); break;
-    case SW_SHOWMAXIMIZED: ApplyOuterRect(hwnd, MaximizedOuter(), true, SIZE_MAXIMIZED); break;
-    default: ApplyOuterRect(hwnd, window->restoredOuter, true, SIZE_RESTORED); break;
-    }
+    return true;
+}
+
+void ChangeShowState(HWND hwnd, KovloWindow *window, int state)
+{
+    if (!EnterShowState(window, state)) return;
+    ApplyOuterRect(hwnd, OuterForState(*window, state), true, SizeKindFor(state));
 }
 
 // The state a show command asks for; -1 when it keeps the current one.
@@ -224,7 +241,28 @@ void OnClientResized(HWND hwnd, int clientWidth, int clientHeight)
         SetClientSize(window, clientWidth, clientHeight);
         return;
     }
-    ChangeClientSize(hwnd, window, clientWidth, clientHeight, SIZE_RESTORED);
+    // A minimised window's client area stays empty until it is restored; a
+    // maximised one keeps saying so with each new size, as on Windows.
+    if (IsMinimized(*window)) return;
+    ChangeClientSize(hwnd, window, clientWidth, clientHeight, SizeKindFor(window->showState));
+}
+
+// The user (or the window manager) minimised, maximised or restored the
+// window: Windows sends WM_SIZE for each change of state, even when the
+// client size stays, and the host already shows the new state. A host that
+// knows the new client size gives it; -1 takes the layer's own arithmetic.
+void OnShowStateChanged(HWND hwnd, int showState, int clientWidth, int clientHeight)
+{
+    KovloWindow *window = FindWindowRecord(hwnd);
+    if (window == nullptr || window->kind != WindowKind::TopLevel || !window->created) return;
+    if (!EnterShowState(window, showState)) return;
+    window->outer = OuterForState(*window, showState);
+    if (clientWidth < 0 || clientHeight < 0)
+        ClientSizeForOuter(*window, window->outer, &clientWidth, &clientHeight);
+    if (IsMinimized(*window)) clientWidth = clientHeight = 0;
+    bool same = clientWidth == window->clientWidth && clientHeight == window->clientHeight;
+    ChangeClientSize(hwnd, window, clientWidth, clientHeight, SizeKindFor(showState));
+    if (same) SendMessageA(hwnd, WM_SIZE, SizeKindFor(showState), MAKELPARAM(clientWidth, clientHeight));
 }
 
 void OnMoved(HWND hwnd, const RECT &outer)

@@ -2,6 +2,7 @@
 // (or dialog commands while a modal dialog has the keyboard), a held key's
 // repeats raise the count of its key-down that is still waiting; the close
 // box sends WM_CLOSE.
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;
@@ -27,7 +28,7 @@ void OnKeyUp(HWND hwnd, UINT virtualKey)
 void OnCloseRequested(HWND hwnd)
 {
     KovloWindow *window = FindWindowRecord(hwnd);
-    if (window == nullptr || ModalDialogOf(hwnd) != nullptr) return;
+    if (window == nullptr || IsDisabledByDialog(hwnd)) return;
     if (window->kind == WindowKind::TopLevel) SendMessageA(hwnd, WM_CLOSE, 0, 0);
     // A dialog's close box is a command; it goes through the queue for the
     // dialog's loop to see (see OnDialogCommand).

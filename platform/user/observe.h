@@ -17,6 +17,10 @@ std::vector<DrawnText> LastPaintTexts(HWND hwnd);
 // The window that SetFocus last named, while it exists.
 HWND FocusedWindow();
 
+// True while a modal dialog owned by `hwnd` is open: the window takes no
+// input of its own (keys go to the dialog), as Windows disables it.
+bool IsDisabledByDialog(HWND hwnd);
+
 // The top-level windows and open dialogs that exist, in creation order.
 std::vector<HWND> TopLevelWindows();
 std::vector<HWND> OpenDialogs();

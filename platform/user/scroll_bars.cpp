@@ -2,6 +2,7 @@
 // the requests a user makes on them (WM_HSCROLL, WM_VSCROLL).
 #include <algorithm>
 
+#include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
 using namespace layer_internal;
@@ -97,12 +98,13 @@ extern "C" BOOL ShowScrollBar(HWND hwnd, int barKind, BOOL show)
 
 namespace layer {
 
-// A user can neither reach a hidden or greyed bar nor drag a thumb past its
-// end, so such requests never become messages.
+// A user can neither reach a hidden or greyed bar, nor the bars of a window
+// that a modal dialog disables, nor drag a thumb past its end, so such
+// requests never become messages.
 void OnScrollRequest(HWND hwnd, int barKind, int requestCode, int thumbPosition)
 {
     KovloWindow *window = FindWindowRecord(hwnd);
-    if (window == nullptr || !IsStandardBar(barKind)) return;
+    if (window == nullptr || !IsStandardBar(barKind) || IsDisabledByDialog(hwnd)) return;
     const ScrollBarState &bar = window->bars[barKind];
     if (!bar.visible || bar.disabledNoScroll) return;
     int position = 0;

@@ -209,6 +209,25 @@ TEST_F(GtkHostTest, FocusStartsInTheEntryAndTabFollowsTheTemplatesOrder)
     EXPECT_EQ(visited, (std::vector<int>{2, 4, 5, 2}));
 }
 
+// The same key path as the headless host: Enter presses the button that has
+// the focus, and the default button (OK) from the entry.
+TEST_F(GtkHostTest, EnterPressesTheFocusedButton)
+{
+    const std::pair<int, int> cases[] = {{0, IDOK}, {1, IDOK}, {2, IDCANCEL}, {3, IDOK}};
+    for (const auto &[tabs, command] : cases) {
+        static int tabCount;
+        tabCount = tabs;
+        DialogRun run;
+        run.act = [](HWND dialog) {
+            PresentAndWait(GTK_WINDOW(FindDialog(dialog)->window));
+            for (int i = 0; i < tabCount; ++i) PressDialogKey(dialog, GDK_KEY_Tab);
+            PressDialogKey(dialog, GDK_KEY_Return);
+        };
+        RunDialog(hwnd_, "MYEXT2", &run);
+        EXPECT_EQ(run.commands, std::vector<int>{command}) << tabs << " tabs";
+    }
+}
+
 TEST_F(GtkHostTest, TabFollowsTheTemplateEvenAgainstThePositions)
 {
     // Three tab stops whose order down the dialog is the first, the third,

@@ -4,6 +4,8 @@
 // close box asks the window procedure, and waiting ends as it should.
 #include "tests/gtk/host_fixture.h"
 
+#include <gdk/gdkx.h>
+
 namespace {
 
 TEST_F(GtkHostTest, KeyPressesArriveAsVirtualKeysAndAltKeysDoNot)
@@ -131,8 +133,8 @@ TEST_F(GtkHostTest, TroughPagesThumbDragsAndArrowPressesBecomeWindowsRequests)
     Settle();
 
     const std::vector<std::pair<int, int>> expected = {
-        {SB_PAGERIGHT, 0}, {SB_THUMBTRACK, 120}, {SB_THUMBTRACK, 191}, {SB_THUMBPOSITION, 191},
-        {SB_LINELEFT, 0}};
+        {SB_PAGERIGHT, 0},     {SB_THUMBTRACK, 120}, {SB_THUMBTRACK, 191}, {SB_THUMBPOSITION, 191},
+        {SB_ENDSCROLL, 0},     {SB_LINELEFT, 0},     {SB_ENDSCROLL, 0}};
     std::vector<Logged> requests = LoggedOf(WM_HSCROLL);
     ASSERT_EQ(requests.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -173,6 +175,112 @@ TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForThe
     g_idle_add(PressCloseBox, TopLevel()->window);
     host::WaitForEvents(-1);
     EXPECT_EQ(LoggedOf(WM_CLOSE).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// A press on a bar, held until `release` is called.
+GdkEvent *BarButtonEvent(GtkWidget *bar, GdkEventType type, int along)
+{
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(bar), &originX, &originY);
+    GtkAllocation area;
+    gtk_widget_get_allocation(bar, &area);
+    GdkEvent *event = gdk_event_new(type);
+    event->button.button = GDK_BUTTON_PRIMARY;
+    event->button.x_root = originX + area.x + along;
+    event->button.y_root = originY + area.y + area.height / 2;
+    return event;
+}
+
+// Held in the trough, the bar pages (the window procedure moving the thumb
+// as the viewer does) until the thumb reaches the pointer, then stops; the
+// release ends it with SB_ENDSCROLL.
+TEST_F(GtkHostTest, AHeldTroughPagesUntilTheThumbReachesThePointer)
+{
+    ShowScrollBar(hwnd_, SB_HORZ, TRUE);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 200, 10, 0, 0};
+    SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+    GtkWidget *bar = TopLevel()->bars[SB_HORZ];
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(bar) > 400; }));
+    Settle();
+    g_logged.clear();
+    const int along = gtk_widget_get_allocated_width(bar) / 2;
+    GdkEvent *press = BarButtonEvent(bar, GDK_BUTTON_PRESS, along);
+    gboolean handled = FALSE;
+    g_signal_emit_by_name(bar, "button-press-event", press, &handled);
+    size_t seen = 0;
+    bool stopped = PumpUntil([&] {
+        for (; seen < g_logged.size(); ++seen) {
+            info.fMask = SIF_POS;
+            info.nPos += 10;  // the window procedure moves a page
+            SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+        }
+        return seen > 0 && TopLevel()->arrowRepeat[SB_HORZ] == 0;
+    });
+    ASSERT_TRUE(stopped) << seen << " pages";
+    int start = 0, end = 0;
+    gtk_range_get_slider_range(GTK_RANGE(bar), &start, &end);
+    EXPECT_TRUE(start <= along && along < end) << start << ".." << end << " at " << along;
+    GdkEvent *release = BarButtonEvent(bar, GDK_BUTTON_RELEASE, along);
+    g_signal_emit_by_name(bar, "button-release-event", release, &handled);
+    Settle();
+    std::vector<Logged> requests = LoggedOf(WM_HSCROLL);
+    ASSERT_GE(requests.size(), 3u);
+    for (size_t i = 0; i + 1 < requests.size(); ++i) EXPECT_EQ(LOWORD(requests[i].wParam), SB_PAGERIGHT);
+    EXPECT_EQ(LOWORD(requests.back().wParam), SB_ENDSCROLL);
+    EXPECT_LT(info.nPos, 191);  // it did not run on to the end
+    gdk_event_free(press);
+    gdk_event_free(release);
+}
+
+bool WindowManagerRuns()
+{
+    GdkScreen *screen = gdk_screen_get_default();
+    return GDK_IS_X11_SCREEN(screen) &&
+           gdk_x11_screen_supports_net_wm_hint(
+               screen, gdk_atom_intern_static_string("_NET_WM_STATE_MAXIMIZED_VERT"));
+}
+
+// The window manager minimises, maximises and restores the window, as its
+// title bar's buttons would: each change is one WM_SIZE of its kind, as on
+// Windows. Runs under a window manager (gtk.host.states starts one).
+TEST_F(GtkHostTest, TheWindowManagersStateChangesArriveAsSizeMessages)
+{
+    if (!WindowManagerRuns()) GTEST_SKIP() << "no window manager";
+    struct Step {
+        void (*act)(GtkWindow *);
+        WPARAM kind;
+    };
+    const Step steps[] = {
+        {gtk_window_iconify, SIZE_MINIMIZED},
+        {gtk_window_deiconify, SIZE_RESTORED},
+        {gtk_window_maximize, SIZE_MAXIMIZED},
+        {gtk_window_unmaximize, SIZE_RESTORED},
+    };
+    // A maximised window grows once the window manager has placed it, and
+    // shrinks again when restored.
+    GtkWindow *window = GTK_WINDOW(TopLevel()->window);
+    RECT previous;
+    GetClientRect(hwnd_, &previous);
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.kind);
+        g_logged.clear();
+        step.act(window);
+        RECT client = {0, 0, -1, -1};
+        bool arrived = PumpUntil([&] {
+            std::vector<Logged> sizes = LoggedOf(WM_SIZE);
+            GetClientRect(hwnd_, &client);
+            bool grown = step.kind != SIZE_MAXIMIZED || client.right > previous.right;
+            bool shrunk = step.act != gtk_window_unmaximize || client.right < previous.right;
+            return !sizes.empty() && sizes.back().wParam == step.kind && grown && shrunk;
+        });
+        ASSERT_TRUE(arrived) << client.right << "x" << client.bottom;
+        if (step.kind == SIZE_MINIMIZED) EXPECT_EQ(client.right + client.bottom, 0);
+        if (step.kind != SIZE_MINIMIZED) previous = client;
+    }
 }
 
 }  // namespace

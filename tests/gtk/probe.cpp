@@ -7,6 +7,8 @@
 //                                     page 932 byte is a backslash), photo
 //                                     (one photograph-like 800x600 picture),
 //                                     large (40 names of one 24-megapixel one)
+//                                     or tall, one, panorama (the agreement
+//                                     scenarios', scenario_pictures.h)
 //   hold WINDOW KEYSYM MS QUIET       hold a key on the window, release it and
 //                                     watch the window settle (hold_watch.h)
 //   pixel PNG X Y                     print the pixel's colour as RRGGBB
@@ -25,6 +27,9 @@
 //                                     manager sends), for an X server without one
 //   frame WINDOW                      print the outer rectangle, the window
 //                                     manager's frame included, as X Y W H
+//   differ SHOT X Y REF               print how many pixels of REF differ from
+//                                     the rectangle of SHOT at (X, Y), and
+//                                     the first one that does
 //
 // Exit code 0 on success, 2 on a usage error or an unreadable file.
 #include <X11/Xatom.h>
@@ -39,6 +44,7 @@
 #include <unistd.h>
 
 #include "tests/gtk/hold_watch.h"
+#include "tests/gtk/scenario_pictures.h"
 #include "tests/support/jpeg_writer.h"
 
 namespace {
@@ -126,7 +132,7 @@ int MakeFolder(const std::string &dir, const std::string &kind)
     } else if (kind == "large") {
         return MakeLargeFolder(dir);
     } else if (kind != "empty") {
-        return 2;
+        return MakeScenarioFolder(dir, kind) ? 0 : 2;
     }
     return 0;
 }
@@ -161,6 +167,13 @@ bool Near(uint32_t a, uint32_t b, int tolerance)
     return true;
 }
 
+std::string Describe(int x, int y, uint32_t got, uint32_t want)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d,%d):%06X/%06X", x, y, got, want);
+    return text;
+}
+
 int PrintPixel(const char *path, int x, int y)
 {
     cairo_surface_t *surface = LoadPng(path);
@@ -185,6 +198,29 @@ int CountPixels(const char *path, int left, int top, int width, int height, uint
     }
     std::printf("%ld\n", count);
     cairo_surface_destroy(surface);
+    return 0;
+}
+
+// Exact comparison: both hosts draw through the same layer, so a pixel that
+// differs at all is a difference in the hosts' metrics or fonts.
+int PrintDifference(const char *shotPath, int left, int top, const char *referencePath)
+{
+    cairo_surface_t *shot = LoadPng(shotPath), *reference = LoadPng(referencePath);
+    if (!shot || !reference) return 2;
+    long count = 0;
+    std::string first = "none";
+    for (int y = 0; y < cairo_image_surface_get_height(reference); ++y) {
+        for (int x = 0; x < cairo_image_surface_get_width(reference); ++x) {
+            uint32_t want = PixelAt(reference, x, y);
+            bool inside = Inside(shot, left + x, top + y);
+            uint32_t got = inside ? PixelAt(shot, left + x, top + y) : ~want & 0xFFFFFF;
+            if (got == want) continue;
+            if (count++ == 0) first = Describe(x, y, got, want);
+        }
+    }
+    std::printf("%ld %s\n", count, first.c_str());
+    cairo_surface_destroy(shot);
+    cairo_surface_destroy(reference);
     return 0;
 }
 
@@ -304,7 +340,8 @@ int PrintFrame(unsigned long window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|compare|close-box|frame|hold ...\n");
+    std::fprintf(stderr, "usage: kovlo-gtk-probe folder|pixel|count|ink|text-width|compare|differ|\n"
+                         "close-box|frame|hold ...\n");
     return 2;
 }
 
@@ -328,5 +365,7 @@ int main(int argc, char **argv)
     if (command == "frame" && argc == 3) return PrintFrame(strtoul(argv[2], nullptr, 0));
     if (command == "hold" && argc == 6)
         return HoldKeyAndWatch(strtoul(argv[2], nullptr, 0), argv[3], atoi(argv[4]), atoi(argv[5]));
+    if (command == "differ" && argc == 6)
+        return PrintDifference(argv[2], atoi(argv[3]), atoi(argv[4]), argv[5]);
     return Usage();
 }

@@ -102,6 +102,10 @@ TEST_F(DialogTest, EachWayOfClosingGivesItsCommand)
     const Case cases[] = {
         {{"dialog 5", "dialog-ok"}, 1, 5, IDOK},
         {{"dialog 42", "key Return"}, 1, 42, IDOK},   // Enter presses OK
+        // Enter presses the focused button: Tab goes entry, OK, Cancel.
+        {{"dialog 9", "key Tab", "key Return"}, 1, 9, IDOK},
+        {{"dialog 9", "key Tab", "key Tab", "key Return"}, 0, 12345, IDCANCEL},
+        {{"dialog 9", "key Tab", "key Tab", "key Tab", "key Return"}, 1, 9, IDOK},
         {{"dialog 7", "dialog-cancel"}, 0, 12345, IDCANCEL},
         {{"dialog 7", "dialog-esc"}, 0, 12345, IDCANCEL},
         {{"dialog 7", "key Escape"}, 0, 12345, IDCANCEL},
@@ -208,6 +212,33 @@ TEST_F(DialogTest, KeysForTheOwnerGoToTheDialogWhileItIsOpen)
     SetScript(std::move(steps));
     EXPECT_EQ(DialogBoxParamA(nullptr, "TESTDLG", owner_, TestDialogProc, 0), 1);
     EXPECT_EQ(LoggedMessages(), std::vector<UINT>{});  // the owner saw no key
+}
+
+// Windows disables the owner of a modal dialog: its bars and frame take no
+// clicks or drags, so it gets no scroll messages and no new size.
+TEST_F(DialogTest, TheOwnerTakesNoScrollRequestsOrResizesWhileADialogIsOpen)
+{
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};
+    SetScrollInfo(owner_, SB_VERT, &info, TRUE);
+    Settle();
+    std::vector<std::string> refused;
+    auto refuse = [&refused](const char *line) {
+        std::string error;
+        if (!headless::RunScriptLine(line, &error)) refused.push_back(error);
+    };
+    std::deque<std::function<void()>> steps = {
+        [this] { layer::OnScrollRequest(owner_, SB_VERT, SB_PAGEDOWN, 0); },
+        [&] { refuse("vscroll SB_LINEDOWN"); },
+        [&] { refuse("resize 300 200"); },
+        [] { layer::OnDialogCommand(g_run.dialog, IDCANCEL); },
+    };
+    SetScript(std::move(steps));
+    DialogBoxParamA(nullptr, "TESTDLG", owner_, TestDialogProc, 0);
+    EXPECT_EQ(LoggedMessages(), std::vector<UINT>{});
+    EXPECT_EQ(refused.size(), 2u);
+    // Enabled again once the dialog is gone.
+    layer::OnScrollRequest(owner_, SB_VERT, SB_PAGEDOWN, 0);
+    EXPECT_EQ(LoggedMessages(), std::vector<UINT>{WM_VSCROLL});
 }
 
 TEST_F(DialogTest, FocusGoesWhereTheProcedureSaysOrToTheFirstTabStop)

@@ -21,13 +21,14 @@ TEST_F(HostScriptTest, LinesThatAreNotUnderstoodSayWhy)
     };
     const Case cases[] = {
         {"", true},           {"# a comment", true},   {"key Space", true},
-        {"key 0x4A", true},   {"key Tab", false},      {"key", false},
+        {"key 0x4A", true},   {"key F1", false},       {"key", false},
+        {"key Tab", true},    {"maximize", true},      {"restore", true},
         {"resize 10 20", true}, {"resize 10", false},  {"resize -1 5", false},
         {"advance 0", true},  {"advance soon", false}, {"hscroll 1", true},
         {"vscroll SB_PAGEDOWN", true}, {"vscroll 4 120", true}, {"vscroll", false},
         {"hscroll 4 x", false}, {"dialog-ok", false},  {"dialog 5", false},
         {"png", false},       {"jump", false},         {"show", true},
-        {"hold Space 0", true}, {"hold Space", false}, {"hold Tab 40", false},
+        {"hold Space 0", true}, {"hold Space", false}, {"hold F1 40", false},
         {"hold J -1", false}, {"close", true},
     };
     for (const Case &c : cases) {

@@ -150,6 +150,45 @@ TEST_F(WindowTest, MinimisingEmptiesTheClientAndRestoringBringsItBack)
     EXPECT_EQ(Log()[2].lParam, MAKELPARAM(1920, 1080 - (kInsets.top - kInsets.bottom)));
 }
 
+// The title bar's buttons on the host's side (the headless script's lines,
+// the GTK window's state changes): each change of state is one WM_SIZE of
+// its kind, and a maximised window's later sizes stay SIZE_MAXIMIZED.
+TEST_F(WindowTest, HostSideMinimiseMaximiseAndRestoreSendTheirSizeMessages)
+{
+    const int maxHeight = 1080 - (kInsets.top - kInsets.bottom);
+    struct Step {
+        const char *line;
+        int kind;  // -1: no WM_SIZE
+        int width, height;
+    };
+    const Step steps[] = {
+        {"minimize", SIZE_MINIMIZED, 0, 0},     {"minimize", -1, 0, 0},
+        {"restore", SIZE_RESTORED, 784, 561},   {"maximize", SIZE_MAXIMIZED, 1920, maxHeight},
+        {"resize 1900 1000", SIZE_MAXIMIZED, 1900, 1000},
+        {"restore", SIZE_RESTORED, 784, 561},   {"restore", -1, 0, 0},
+    };
+    HWND hwnd = CreateTestWindow(800, 600);
+    ShowWindow(hwnd, SW_SHOW);
+    Settle();
+    for (const Step &step : steps) {
+        Log().clear();
+        std::string error;
+        ASSERT_TRUE(headless::RunScriptLine(step.line, &error)) << step.line << ": " << error;
+        if (step.kind < 0) {
+            EXPECT_EQ(LoggedMessages(), std::vector<UINT>{}) << step.line;
+            continue;
+        }
+        ASSERT_EQ(LoggedMessages(), std::vector<UINT>{WM_SIZE}) << step.line;
+        EXPECT_EQ(Log()[0].wParam, WPARAM(step.kind)) << step.line;
+        EXPECT_EQ(Log()[0].lParam, MAKELPARAM(step.width, step.height)) << step.line;
+    }
+    // A host that knows the size gives it; the same size still tells the state.
+    Log().clear();
+    layer::OnShowStateChanged(hwnd, SW_SHOWMAXIMIZED, 784, 561);
+    ASSERT_EQ(LoggedMessages(), std::vector<UINT>{WM_SIZE});
+    EXPECT_EQ(Log()[0].wParam, WPARAM(SIZE_MAXIMIZED));
+}
+
 TEST_F(WindowTest, TitlesAreKeptInCodePage932AndShownInUtf8)
 {
     HWND hwnd = CreateTestWindow();

@@ -55,8 +55,8 @@ int main(int argc, char **argv)
     std::string error;
     if (!ParseReplayOptions(argc, argv, &options, &error)) {
         std::cerr << "kovlo-replay: " << error << "\n"
-                  << "usage: kovlo-replay [--screen WxH] [--client WxH] [--busy-time] [--trace] [--]"
-                     " [arguments]\n";
+                  << "usage: kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N]"
+                     " [--busy-time] [--trace] [--] [arguments]\n";
         return 2;
     }
     headless::Configure(options.config);

@@ -22,6 +22,29 @@ bool ParseSizeOption(const char *name, const char *value, int minimum, int *widt
     return false;
 }
 
+// "L,T,R,B": the frame's thickness on each side, none negative.
+bool ParseFrameOption(const char *value, RECT *insets, std::string *error)
+{
+    char tail = '\0';
+    int l = -1, t = -1, r = -1, b = -1;
+    if (value != nullptr && std::sscanf(value, "%d,%d,%d,%d%c", &l, &t, &r, &b, &tail) == 4 &&
+        l >= 0 && t >= 0 && r >= 0 && b >= 0) {
+        *insets = RECT{l, t, r, b};
+        return true;
+    }
+    *error = "--frame wants the insets L,T,R,B";
+    return false;
+}
+
+bool ParseBarOption(const char *value, int *thickness, std::string *error)
+{
+    char tail = '\0';
+    if (value != nullptr && std::sscanf(value, "%d%c", thickness, &tail) == 1 && *thickness > 0)
+        return true;
+    *error = "--bar wants a thickness in pixels";
+    return false;
+}
+
 // The option at `option` (with the word after it, `value`): how many words it
 // takes, 0 when it is not an option (the viewer's arguments begin), -1 when
 // it is not understood.
@@ -40,6 +63,10 @@ int ParseOption(const char *option, const char *value, ReplayOptions *options, s
         return ParseSizeOption(option, value, 1, &config.screenWidth, &config.screenHeight, error) ? 2 : -1;
     if (std::strcmp(option, "--client") == 0)
         return ParseSizeOption(option, value, 0, &config.clientWidth, &config.clientHeight, error) ? 2 : -1;
+    if (std::strcmp(option, "--frame") == 0)
+        return ParseFrameOption(value, &config.frameInsets, error) ? 2 : -1;
+    if (std::strcmp(option, "--bar") == 0)
+        return ParseBarOption(value, &config.scrollBarThickness, error) ? 2 : -1;
     return 0;
 }
 

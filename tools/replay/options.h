@@ -1,6 +1,7 @@
 // The replay driver's command line:
-//   kovlo-replay [--screen WxH] [--client WxH] [--busy-time] [--trace] [--]
-//                [viewer arguments...]
+//   kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N]
+//                [--busy-time] [--trace] [--] [viewer arguments...]
+
 #pragma once
 
 #include <string>

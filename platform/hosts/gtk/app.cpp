@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/gdi/surface_dc.h"
 #include "platform/hosts/gtk/gtk_state.h"
 #include "resources/dialog_templates.h"
 
@@ -76,15 +75,6 @@ void InstallStyleSheet()
     g_object_unref(provider);
 }
 
-// The desktop's user-interface font, for the status strip's texts.
-void AdoptInterfaceFont()
-{
-    gchar *name = nullptr;
-    g_object_get(gtk_settings_get_default(), "gtk-font-name", &name, nullptr);
-    SetUserInterfaceFont(name && *name ? name : "Sans 10");
-    g_free(name);
-}
-
 // GTK gives a hidden widget no size, so the bar measured is a shown one.
 int MeasureScrollBarThickness()
 {
@@ -120,7 +110,8 @@ void host::Init(int *argc, char ***argv)
     // A click in a trough pages, as on Windows, instead of moving the thumb there.
     g_object_set(gtk_settings_get_default(), "gtk-primary-button-warps-slider", FALSE, nullptr);
     InstallStyleSheet();
-    AdoptInterfaceFont();
+    // The device context's font stays the layer's fixed gothic, whatever the
+    // desktop's gtk-font-name: the status strip is the same on every host.
     GtkHost().scrollBarThickness = MeasureScrollBarThickness();
 }
 

@@ -2,9 +2,10 @@
 // Implements: host::CreateDialogWindow, DestroyDialogWindow, SetControlText,
 //   SetEditLimit, FocusControl, ShowMessageBox. A dialog is a modal GtkWindow,
 //   transient for its owner and centred on it, its controls at the template's
-//   positions. Enter presses the default button (OK); Esc and the close box
-//   give IDCANCEL; buttons give their ids; the entry reports each change of
-//   its text. The message box is a modal GtkMessageDialog with an OK button,
+//   positions. Enter and Esc go to the layer's dialog keys (Enter presses
+//   the focused push button, else the default one; Esc gives IDCANCEL) and
+//   focus changes are reported to it; the close box gives IDCANCEL; buttons
+//   give their ids; the entry reports each change of its text. The message box is a modal GtkMessageDialog with an OK button,
 //   the caption as title and the information icon for MB_ICONINFORMATION.
 //   Tab follows the template's order of WS_TABSTOP controls. A dialog asks
 //   the window manager for a close box only, marks its default button, and
@@ -44,11 +45,29 @@ void OnEntryChanged(GtkEditable *entry, gpointer dialog)
     layer::OnEditTextChanged(edit, gtk_entry_get_text(GTK_ENTRY(entry)));
 }
 
+// Enter and Esc take the layer's key path, as on the headless host: Enter
+// presses the focused push button, else the default one; Esc cancels.
 gboolean OnDialogKey(GtkWidget *, GdkEventKey *event, gpointer dialog)
 {
-    if (event->keyval != GDK_KEY_Escape) return FALSE;
-    SendCommand(static_cast<HWND>(dialog), IDCANCEL);
+    UINT virtualKey = event->keyval == GDK_KEY_Escape ? VK_ESCAPE
+                      : event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter ||
+                              event->keyval == GDK_KEY_ISO_Enter
+                          ? VK_RETURN
+                          : 0;
+    if (virtualKey == 0) return FALSE;
+    NoteDelivery();
+    layer::OnKeyDown(static_cast<HWND>(dialog), virtualKey);
     return TRUE;
+}
+
+// GTK moves the focus itself (Tab, clicks); the layer follows it.
+gboolean OnControlFocused(GtkWidget *widget, GdkEvent *, gpointer dialog)
+{
+    if (HWND control = GetDlgItem(static_cast<HWND>(dialog), ControlId(widget))) {
+        NoteDelivery();
+        layer::OnFocusChanged(control);
+    }
+    return FALSE;
 }
 
 gboolean OnDialogDelete(GtkWidget *, GdkEvent *, gpointer dialog)
@@ -61,6 +80,7 @@ void ConnectControl(GtkWidget *widget, const DialogControlTemplate &control, HWN
                     GtkWindow *window)
 {
     g_object_set_data(G_OBJECT(widget), kIdKey, GINT_TO_POINTER(control.id));
+    g_signal_connect(widget, "focus-in-event", G_CALLBACK(OnControlFocused), dialog);
     if (GTK_IS_BUTTON(widget)) {
         g_signal_connect(widget, "clicked", G_CALLBACK(OnButtonClicked), dialog);
         if (control.style & BS_DEFPUSHBUTTON) {

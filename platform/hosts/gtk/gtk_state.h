@@ -28,9 +28,12 @@ struct HostTopLevel {
     // A thumb drag in progress on that bar, and where the thumb is.
     bool dragging[2] = {false, false};
     int dragPosition[2] = {0, 0};
-    // An arrow end held down: the GLib source that repeats its line request.
+    // An arrow end or the trough held down: the GLib source that repeats its
+    // line or page request, and for the trough where the pointer is along
+    // the bar (-1 for an arrow).
     guint arrowRepeat[2] = {0, 0};
     int arrowRequest[2] = {0, 0};
+    int troughAlong[2] = {-1, -1};
 };
 
 // A modal dialog built from a template: one widget per template control, in

@@ -2,8 +2,10 @@
 // Implements: the bars' widgets and their look (ApplyScrollBarView), the corner
 //   between them in the bars' colour while both show; the
 //   user's actions become layer::OnScrollRequest: the arrow ends SB_LINE*
-//   (repeated while held, as on Windows), the trough SB_PAGE*, a thumb drag
-//   SB_THUMBTRACK while it moves and SB_THUMBPOSITION on release.
+//   (repeated while held, as on Windows), the trough SB_PAGE* (repeated while
+//   held until the thumb reaches the pointer's place at the press), a thumb
+//   drag SB_THUMBTRACK while it moves and SB_THUMBPOSITION on release, and
+//   SB_ENDSCROLL when the button is released.
 // Does not implement: moving the bar for a line or page request (the
 //   application decides, and its next paint sets the position); the mouse
 //   wheel (over a Windows scroll bar it sends none of these requests).
@@ -50,10 +52,24 @@ gboolean OnChangeValue(GtkRange *range, GtkScrollType scroll, gdouble value, gpo
     return TRUE;
 }
 
-void SendArrowRequest(HostTopLevel *topLevel, int bar)
+// The trough's request for the pointer's place and the thumb as GTK now
+// draws it.
+int TroughRequest(HostTopLevel *topLevel, int bar, int along)
 {
+    int start = 0, end = 0;
+    gtk_range_get_slider_range(GTK_RANGE(topLevel->bars[bar]), &start, &end);
+    return TroughRequestAt(along, start, end);
+}
+
+// Sends the held request again; false (and nothing sent) once a held trough's
+// thumb has reached the pointer.
+bool SendArrowRequest(HostTopLevel *topLevel, int bar)
+{
+    int along = topLevel->troughAlong[bar];
+    if (along >= 0 && TroughRequest(topLevel, bar, along) != topLevel->arrowRequest[bar]) return false;
     NoteDelivery();
     layer::OnScrollRequest(topLevel->hwnd, bar, topLevel->arrowRequest[bar], 0);
+    return true;
 }
 
 void StopArrowRepeat(HostTopLevel *topLevel, int bar)
@@ -85,8 +101,9 @@ gboolean RepeatArrow(gpointer data)
     auto *tick = static_cast<ArrowTick *>(data);
     HostTopLevel *topLevel = FindTopLevel(tick->hwnd);
     if (!topLevel) return G_SOURCE_REMOVE;
-    SendArrowRequest(topLevel, tick->bar);
-    return G_SOURCE_CONTINUE;
+    if (SendArrowRequest(topLevel, tick->bar)) return G_SOURCE_CONTINUE;
+    topLevel->arrowRepeat[tick->bar] = 0;
+    return G_SOURCE_REMOVE;
 }
 
 // After the first pause, the steady repeat takes over.
@@ -95,50 +112,72 @@ gboolean StartSteadyRepeat(gpointer data)
     auto *tick = static_cast<ArrowTick *>(data);
     HostTopLevel *topLevel = FindTopLevel(tick->hwnd);
     if (!topLevel) return G_SOURCE_REMOVE;
-    RepeatLater(topLevel, tick->bar, kArrowRepeatMs, RepeatArrow);
-    SendArrowRequest(topLevel, tick->bar);
+    topLevel->arrowRepeat[tick->bar] = 0;
+    HWND hwnd = topLevel->hwnd;
+    if (!SendArrowRequest(topLevel, tick->bar)) return G_SOURCE_REMOVE;
+    if ((topLevel = FindTopLevel(hwnd)))  // the request may have destroyed it
+        RepeatLater(topLevel, tick->bar, kArrowRepeatMs, RepeatArrow);
     return G_SOURCE_REMOVE;
 }
 
-// The arrow end under a press, from the pointer's place along the bar; GTK
-// keeps its arrow buttons' geometry to itself, and they are square.
-int ArrowEndUnder(GtkWidget *widget, const GdkEventButton *event, bool horizontal)
+// The pointer's place along the bar, in the bar's own coordinates.
+int AlongBar(GtkWidget *widget, const GdkEventButton *event, bool horizontal)
 {
     int originX = 0, originY = 0;
     gdk_window_get_origin(gtk_widget_get_window(widget), &originX, &originY);
     GtkAllocation area;
     gtk_widget_get_allocation(widget, &area);
-    double along = horizontal ? event->x_root - originX - area.x : event->y_root - originY - area.y;
-    return ArrowEndAt(int(along), horizontal ? area.width : area.height,
-                      horizontal ? area.height : area.width);
+    return int(horizontal ? event->x_root - originX - area.x : event->y_root - originY - area.y);
 }
 
-// GTK 3 turns an arrow press into a smooth glide of the value; Windows sends
-// one line request and repeats it while the arrow is held.
+// The request a press asks for: a line at an arrow end (GTK keeps its arrow
+// buttons' geometry to itself, and they are square), a page in the trough;
+// -1 on the thumb, which GTK drags.
+int RequestUnder(HostTopLevel *topLevel, int bar, int along)
+{
+    GtkAllocation area;
+    gtk_widget_get_allocation(topLevel->bars[bar], &area);
+    bool horizontal = bar == SB_HORZ;
+    int end = ArrowEndAt(along, horizontal ? area.width : area.height,
+                         horizontal ? area.height : area.width);
+    if (end != 0) return end < 0 ? SB_LINEUP : SB_LINEDOWN;
+    return TroughRequest(topLevel, bar, along);
+}
+
+// GTK 3 turns an arrow press into a smooth glide of the value and pages a
+// held trough to the end; Windows sends one request, repeats it while the
+// button is held, and stops paging once the thumb reaches the pointer.
 gboolean OnButtonPressed(GtkWidget *widget, GdkEventButton *event, gpointer hwnd)
 {
     HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
     int bar = BarOf(widget);
     if (!topLevel || event->button != GDK_BUTTON_PRIMARY) return FALSE;
-    int end = ArrowEndUnder(widget, event, bar == SB_HORZ);
-    if (end == 0) return FALSE;
+    int along = AlongBar(widget, event, bar == SB_HORZ);
+    int request = RequestUnder(topLevel, bar, along);
+    if (request < 0) return FALSE;
     if (event->type != GDK_BUTTON_PRESS) return TRUE;  // the press before it was the click
     StopArrowRepeat(topLevel, bar);
-    topLevel->arrowRequest[bar] = end < 0 ? SB_LINEUP : SB_LINEDOWN;
+    topLevel->arrowRequest[bar] = request;
+    topLevel->troughAlong[bar] = request == SB_PAGEUP || request == SB_PAGEDOWN ? along : -1;
     RepeatLater(topLevel, bar, kArrowDelayMs, StartSteadyRepeat);
     SendArrowRequest(topLevel, bar);
     return TRUE;
 }
 
-gboolean OnButtonReleased(GtkWidget *widget, GdkEventButton *, gpointer hwnd)
+// Windows ends every press on a bar with SB_ENDSCROLL, after the thumb's
+// SB_THUMBPOSITION when it was dragged.
+gboolean OnButtonReleased(GtkWidget *widget, GdkEventButton *event, gpointer hwnd)
 {
     HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
     int bar = BarOf(widget);
-    if (topLevel) StopArrowRepeat(topLevel, bar);
-    if (!topLevel || !topLevel->dragging[bar]) return FALSE;
+    if (!topLevel || event->button != GDK_BUTTON_PRIMARY) return FALSE;
+    StopArrowRepeat(topLevel, bar);
+    bool dragged = topLevel->dragging[bar];
     topLevel->dragging[bar] = false;
     NoteDelivery();
-    layer::OnScrollRequest(topLevel->hwnd, bar, SB_THUMBPOSITION, topLevel->dragPosition[bar]);
+    if (dragged) layer::OnScrollRequest(topLevel->hwnd, bar, SB_THUMBPOSITION, topLevel->dragPosition[bar]);
+    if ((topLevel = FindTopLevel(static_cast<HWND>(hwnd))))
+        layer::OnScrollRequest(topLevel->hwnd, bar, SB_ENDSCROLL, 0);
     return FALSE;
 }
 

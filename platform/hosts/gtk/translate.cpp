@@ -67,6 +67,13 @@ int ArrowEndAt(int along, int length, int arrow)
     return 0;
 }
 
+int TroughRequestAt(int along, int thumbStart, int thumbEnd)
+{
+    if (along < thumbStart) return SB_PAGEUP;
+    if (along >= thumbEnd) return SB_PAGEDOWN;
+    return -1;
+}
+
 int ThumbLimit(const ScrollBarView &view)
 {
     int page = std::max(view.page, 1);

@@ -23,6 +23,12 @@ int ScrollRequestFromGtk(GtkScrollType scroll);
 // long: -1 the start (left or top), +1 the end, 0 neither.
 int ArrowEndAt(int along, int length, int arrow);
 
+// What a press held in a scroll bar's trough asks for, with the thumb from
+// thumbStart to thumbEnd (pixels along the bar): SB_PAGEUP before the thumb,
+// SB_PAGEDOWN after it, -1 once the thumb has reached the pointer. Paging
+// stops there, as on Windows.
+int TroughRequestAt(int along, int thumbStart, int thumbEnd);
+
 // A Windows scroll bar (nMin..nMax with a page of nPage positions, the thumb
 // reaching nMax - nPage + 1) as a GtkAdjustment (lower..upper with a page of
 // page_size, the value reaching upper - page_size). A bar without room gets

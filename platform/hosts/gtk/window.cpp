@@ -1,8 +1,9 @@
 // GTK host: top-level windows.
 // Implements: host::CreateTopLevel, DestroyTopLevel, MoveTopLevel,
-//   ShowTopLevel, SetTitle, SetIbeamCursor, SetIcon (of a dialog too),
+//   ShowTopLevel, SetTitle, SetIcon (of a dialog too), SetIbeamCursor,
 //   UpdateScrollBar, ClientPixelsChanged; the close box
-//   (layer::OnCloseRequested).
+//   (layer::OnCloseRequested); minimising, maximising and restoring by the
+//   user (layer::OnShowStateChanged).
 // Does not implement: sizes or positions of its own (the layer decides; this
 //   file applies them), drawing (client_area.cpp shows the layer's pixels).
 #include "platform/hosts/gtk/gtk_state.h"
@@ -28,6 +29,23 @@ gboolean OnDestroyEvent(GtkWidget *, GdkEvent *, gpointer hwnd)
     NoteDelivery();
     layer::OnCloseRequested(static_cast<HWND>(hwnd));
     return TRUE;
+}
+
+// The title bar's buttons (or the window manager) changed the state: the
+// layer sends WM_SIZE of its kind, with the client area's size as it stands
+// (a size-allocate that follows brings a new one).
+gboolean OnWindowState(GtkWidget *, GdkEventWindowState *event, gpointer hwnd)
+{
+    const int states = GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_MAXIMIZED;
+    HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
+    if (!topLevel || !(event->changed_mask & states)) return FALSE;
+    int state = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED)   ? SW_SHOWMINIMIZED
+                : (event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED) ? SW_SHOWMAXIMIZED
+                                                                         : SW_SHOWNORMAL;
+    NoteDelivery();
+    layer::OnShowStateChanged(topLevel->hwnd, state, gtk_widget_get_allocated_width(topLevel->client),
+                              gtk_widget_get_allocated_height(topLevel->client));
+    return FALSE;
 }
 
 // The outer rectangle of the layer is the frame's; GTK sizes the inside.
@@ -103,6 +121,7 @@ void host::CreateTopLevel(HWND hwnd, const RECT &outer)
     gtk_container_add(GTK_CONTAINER(topLevel->window), BuildContents(topLevel.get()));
     g_signal_connect(topLevel->window, "delete-event", G_CALLBACK(OnDeleteEvent), hwnd);
     g_signal_connect(topLevel->window, "destroy-event", G_CALLBACK(OnDestroyEvent), hwnd);
+    g_signal_connect(topLevel->window, "window-state-event", G_CALLBACK(OnWindowState), hwnd);
     ConnectKeyPresses(topLevel.get());
     WatchFrame(topLevel.get());
     // Placed first, so that GTK realises the window at its size.

@@ -32,8 +32,8 @@ RECT ScreenRect()
     return RECT{0, 0, config.screenWidth, config.screenHeight};
 }
 
-RECT FrameInsets() { return headless::kFrameInsets; }
+RECT FrameInsets() { return headless::State().config.frameInsets; }
 
-int ScrollBarThickness() { return headless::kScrollBarThickness; }
+int ScrollBarThickness() { return headless::State().config.scrollBarThickness; }
 
 }  // namespace host

@@ -12,9 +12,10 @@
 
 namespace headless {
 
-// The frame that a top-level window gets around its client area: Windows 10's
-// sizing border of 8 pixels on three sides and the 31-pixel caption with its
-// border on top. An 800 x 600 window therefore holds a 784 x 561 client area.
+// The default frame that a top-level window gets around its client area:
+// Windows 10's sizing border of 8 pixels on three sides and the 31-pixel
+// caption with its border on top. An 800 x 600 window therefore holds a
+// 784 x 561 client area. The default scroll bars are Windows' 17 pixels.
 constexpr RECT kFrameInsets = {8, 31, 8, 8};
 constexpr int kScrollBarThickness = 17;
 
@@ -34,6 +35,10 @@ struct Config {
     // waits, as on a machine where work takes time: key repeats and timer
     // ticks then fall due while a slow decode runs. Off: work takes no time.
     bool busyTimeCounts = false;
+    // The window metrics; a run that stands for the GTK window takes that
+    // window's measured ones, so that both give the same client area.
+    RECT frameInsets = kFrameInsets;
+    int scrollBarThickness = kScrollBarThickness;
 };
 
 // Starts afresh: the configuration, the clock at 0, no script, no records.

@@ -1,8 +1,8 @@
 // Headless host: the script commands, one a line, that stand for a user.
 // Implements: key NAME (a press and its release), hold NAME MS (see
-//   held_key.cpp), resize W H, advance MS, close, dialog TEXT, dialog-ok,
-//   dialog-cancel, dialog-esc, hscroll CODE [POS], vscroll CODE [POS],
-//   png FILE and show (through the show handler); blank lines and lines
+//   held_key.cpp), resize W H, minimize, maximize, restore, advance MS, close,
+//   dialog TEXT, dialog-ok, dialog-cancel, dialog-esc, hscroll CODE [POS],
+//   vscroll CODE [POS], png FILE and show (through the show handler); blank lines and lines
 //   starting with '#' do nothing.
 // Does not implement: mouse positions, modifier states.
 #include <cstdlib>
@@ -23,7 +23,7 @@ const Name kKeys[] = {
     {"BackSpace", VK_BACK}, {"Shift", VK_SHIFT}, {"Escape", VK_ESCAPE}, {"Space", VK_SPACE},
     {"Left", VK_LEFT},      {"Right", VK_RIGHT}, {"Up", VK_UP},         {"Down", VK_DOWN},
     {"Return", VK_RETURN},  {"J", 'J'},          {"R", 'R'},            {"T", 'T'},
-    {"A", 'A'},
+    {"A", 'A'},             {"Tab", VK_TAB},
 };
 
 const Name kScrollCodes[] = {
@@ -83,6 +83,19 @@ bool Fail(std::string *error, const std::string &reason)
     return false;
 }
 
+// The main window, when a user could reach it: not while a modal dialog of
+// its own disables it (Windows lets no resize or scroll-bar click through).
+HWND EnabledMainWindow(std::string *error)
+{
+    HWND main = MainWindow();
+    if (main == nullptr) Fail(error, "no window");
+    if (main != nullptr && layer::IsDisabledByDialog(main)) {
+        Fail(error, "the window is disabled while its dialog is open");
+        return nullptr;
+    }
+    return main;
+}
+
 HWND KeyTarget() { return OpenDialog() != nullptr ? OpenDialog() : MainWindow(); }
 
 bool RunKey(const Words &words, std::string *error)
@@ -114,8 +127,18 @@ bool RunResize(const Words &words, std::string *error)
     if (words.size() != 3 || !ParseNumber(words[1], 0, 100000, &width) ||
         !ParseNumber(words[2], 0, 100000, &height))
         return Fail(error, "resize wants a width and a height");
-    if (MainWindow() == nullptr) return Fail(error, "no window");
-    layer::OnClientResized(MainWindow(), static_cast<int>(width), static_cast<int>(height));
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnClientResized(main, static_cast<int>(width), static_cast<int>(height));
+    return true;
+}
+
+// The title bar's buttons: minimise, maximise, restore.
+bool RunShowState(int showState, std::string *error)
+{
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnShowStateChanged(main, showState, -1, -1);
     return true;
 }
 
@@ -135,8 +158,9 @@ bool RunScroll(const Words &words, int bar, std::string *error)
     if (words.size() < 2 || words.size() > 3 || !Lookup(kScrollCodes, words[1], 0, 0xFFFF, &code) ||
         (words.size() == 3 && !ParseNumber(words[2], 0, 0xFFFF, &position)))
         return Fail(error, "scroll wants a request code and perhaps a position");
-    if (MainWindow() == nullptr) return Fail(error, "no window");
-    layer::OnScrollRequest(MainWindow(), bar, static_cast<int>(code), static_cast<int>(position));
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnScrollRequest(main, bar, static_cast<int>(code), static_cast<int>(position));
     return true;
 }
 
@@ -192,6 +216,9 @@ bool RunScriptLine(const std::string &line, std::string *error)
     if (command == "hold") return RunHold(words, error);
     if (command == "resize") return RunResize(words, error);
     if (command == "advance") return RunAdvance(words, error);
+    if (command == "minimize") return RunShowState(SW_SHOWMINIMIZED, error);
+    if (command == "maximize") return RunShowState(SW_SHOWMAXIMIZED, error);
+    if (command == "restore") return RunShowState(SW_SHOWNORMAL, error);
     if (command == "close") return RunClose();
     if (command == "dialog") return RunDialogText(line, error);
     if (command == "dialog-ok") return RunDialogCommand(IDOK, error);

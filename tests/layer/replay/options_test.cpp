@@ -81,4 +81,40 @@ TEST(ReplayOptionsTest, BusyTimeAndTraceAreSwitchesBeforeTheViewersArguments)
     }
 }
 
+// The window metrics a run takes from the real window it stands for.
+TEST(ReplayOptionsTest, FrameAndBarMetrics)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        bool ok;
+        RECT frame;
+        int bar;
+    };
+    const Case cases[] = {
+        {{}, true, {8, 31, 8, 8}, 17},
+        {{"--frame", "0,0,0,0", "--bar", "14", "/tmp/a"}, true, {0, 0, 0, 0}, 14},
+        {{"--bar", "15", "--frame", "1,22,3,4"}, true, {1, 22, 3, 4}, 15},
+        {{"--frame", "0,0,0"}, false, {}, 0},
+        {{"--frame", "0,0,0,-1"}, false, {}, 0},
+        {{"--frame", "0,0,0,0,"}, false, {}, 0},
+        {{"--bar", "0"}, false, {}, 0},
+        {{"--bar", "12px"}, false, {}, 0},
+        {{"--bar"}, false, {}, 0},
+    };
+    for (const Case &c : cases) {
+        Parsed parsed = Parse(c.arguments);
+        std::string label;
+        for (const std::string &argument : c.arguments) label += argument + " ";
+        ASSERT_EQ(parsed.ok, c.ok) << label;
+        if (!c.ok) continue;
+        const headless::Config &config = parsed.options.config;
+        EXPECT_EQ(config.frameInsets.left, c.frame.left) << label;
+        EXPECT_EQ(config.frameInsets.top, c.frame.top) << label;
+        EXPECT_EQ(config.frameInsets.right, c.frame.right) << label;
+        EXPECT_EQ(config.frameInsets.bottom, c.frame.bottom) << label;
+        EXPECT_EQ(config.scrollBarThickness, c.bar) << label;
+        EXPECT_EQ(parsed.options.viewerArguments.size(), c.arguments.size() % 2) << label;
+    }
+}
+
 }  // namespace

@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# Host agreement: one table of scenarios, each run on the headless host (the
+# replay driver) and on the real GTK window, whose whole client area, status
+# strip included, must be identical pixel for pixel after every step. Run
+# under an X server of 1920x1080 without a window manager:
+#   xvfb-run -a -s "-screen 0 1920x1080x24" agreement_checks.sh SCENARIO KOVLO REPLAY PROBE
+# The GTK window's metrics are measured first (its frame, and its scroll bars
+# from a screenshot) and given to the replay driver, so that both runs have
+# the same client area. Every wait is for a condition, bounded by a timeout.
+set -euo pipefail
+
+scenario=$1 kovlo=$2 replay=$3 probe=$4
+work=$(mktemp -d)
+viewer_pid=
+cleanup() {
+    if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then kill "$viewer_pid"; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL ($scenario): $*" >&2; exit 1; }
+
+# The scenarios. Steps are replay commands, separated by ';'; after the first
+# picture and after each step both hosts' client areas are compared. The GTK
+# column says what is expected there: "same", or "differs: WHY" for a known
+# difference, which fails as soon as it no longer differs. Wine is covered by
+# the Windows program's own checks.
+#
+# scenario     | folder   | steps                                                  | gtk  | wine
+SCENARIOS='
+fit            | photo    | -                                                      | same | windows checks
+actual_pages   | scroll   | key Shift; hscroll SB_PAGERIGHT; hscroll SB_PAGERIGHT; hscroll SB_PAGELEFT; vscroll SB_PAGEDOWN; vscroll SB_PAGEDOWN; vscroll SB_PAGEUP | same | windows checks
+actual_lines   | scroll   | key Shift; hscroll SB_LINERIGHT; hscroll SB_LINERIGHT; hscroll SB_LINELEFT; vscroll SB_LINEDOWN; vscroll SB_LINEDOWN; vscroll SB_LINEUP | same | windows checks
+quarter_turn   | tall     | key Right; key Shift                                   | same | windows checks
+cannot_open    | broken   | key Shift; key Space                                   | same | windows checks
+one_pixel      | one      | key Shift                                              | same | windows checks
+panorama       | panorama | key Shift; hscroll SB_PAGERIGHT; hscroll SB_LINELEFT   | same | windows checks
+'
+
+field() { awk -F'|' -v n="$2" '{ gsub(/^ +| +$/, "", $n); print $n }' <<<"$1"; }
+
+row=$(grep -E "^$scenario +\|" <<<"$SCENARIOS" || true)
+[ -n "$row" ] || fail "unknown scenario"
+folder_kind=$(field "$row" 2) steps=$(field "$row" 3) expected=$(field "$row" 4)
+
+# Runs "$@" until it succeeds, for at most ten seconds (a screenshot alone
+# can take half a second on a busy machine).
+wait_until() {
+    local what=$1 deadline=$((SECONDS + 10)); shift
+    while [ $SECONDS -lt $deadline ]; do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+shoot() { import -window root "$work/shot.png"; }
+
+pixel_near() { [ "$("$probe" count "$work/shot.png" "$1" "$2" 1 1 "$3" 40)" = 1 ]; }
+
+find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+
+start_viewer() {
+    "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
+    viewer_pid=$!
+    main=$(find_window "全" || true)
+    [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
+}
+
+stop_viewer() {
+    xdotool windowfocus --sync "$main" key Escape
+    wait_until "the viewer to end" bash -c "! kill -0 $viewer_pid 2>/dev/null"
+    viewer_pid=
+}
+
+actual_size_shown() { shoot && pixel_near $((win_x + 300)) $((win_y + 300)) 000080; }
+
+# The frame from the window manager's extents (none without one), and the
+# scroll bars' thickness: in the actual-size view of the scroll picture, the
+# columns at the window's right edge that are not the picture's mid blue.
+measure_metrics() {
+    "$probe" folder "$work/measure" scroll
+    start_viewer "$work/measure"
+    local fx fy fw fh
+    read -r fx fy fw fh <<<"$("$probe" frame "$main")"
+    frame="$((win_x - fx)),$((win_y - fy)),$((fx + fw - win_x - win_w)),$((fy + fh - win_y - win_h))"
+    xdotool windowfocus --sync "$main" key shift
+    wait_until "the actual-size view" actual_size_shown
+    # While GTK lays the bars out, a frame can show the old surface beside them.
+    bar=0
+    wait_until "the same bar thickness twice" bar_measured_again
+    [ $bar -gt 0 ] && [ $bar -lt 40 ] || fail "no vertical scroll bar measured ($bar)"
+    stop_viewer
+}
+
+bar_measured_again() {
+    local previous=$bar
+    shoot
+    bar=0
+    while [ $bar -lt 40 ] && ! pixel_near $((win_x + win_w - 1 - bar)) $((win_y + 300)) 000080; do
+        bar=$((bar + 1))
+    done
+    [ $bar = "$previous" ]
+}
+
+split_steps() { tr ';' '\n' <<<"$steps" | sed 's/^ *//; s/ *$//' | grep -v '^-\?$' || true; }
+
+# The headless run: a reference picture of the client area before the first
+# step (ref_0.png) and after each (ref_N.png).
+run_headless() {
+    local n=0 script
+    script="png $work/ref_0.png"$'\n'
+    while read -r step; do
+        n=$((n + 1))
+        script+="$step"$'\n'"png $work/ref_$n.png"$'\n'
+    done < <(split_steps)
+    "$replay" --screen 1920x1080 --frame "$frame" --bar "$bar" -- "$folder" <<<"$script" \
+        >"$work/replay.log" 2>&1 || fail "replay failed: $(cat "$work/replay.log")"
+    if grep -q '^replay:' "$work/replay.log"; then fail "replay: $(cat "$work/replay.log")"; fi
+    step_count=$n
+}
+
+size_of() { identify -format '%w %h' "$1"; }
+
+# A press and release at a point of the window, for the bars' arrows and troughs.
+click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
+
+# Where a user clicks for a scroll request, from the client size before it:
+# the arrows at the bars' ends, the troughs just inside them.
+click_for_request() {
+    local cw ch half=$((bar / 2))
+    read -r cw ch <<<"$(size_of "$2")"
+    case "$1" in
+    SB_LINELEFT) click_at "$half" $((ch + half)) ;;
+    SB_LINERIGHT) click_at $((cw - 1 - half)) $((ch + half)) ;;
+    SB_PAGELEFT) click_at $((bar + 2)) $((ch + half)) ;;
+    SB_PAGERIGHT) click_at $((cw - bar - 3)) $((ch + half)) ;;
+    SB_LINEUP) click_at $((cw + half)) "$half" ;;
+    SB_LINEDOWN) click_at $((cw + half)) $((ch - 1 - half)) ;;
+    SB_PAGEUP) click_at $((cw + half)) $((bar + 2)) ;;
+    SB_PAGEDOWN) click_at $((cw + half)) $((ch - bar - 3)) ;;
+    *) fail "no click for $1" ;;
+    esac
+}
+
+key_for() {
+    case "$1" in
+    Shift) echo shift ;; Space) echo space ;; *) echo "$1" ;;
+    esac
+}
+
+# One step on the real window; $2 is the reference of the state before it.
+run_gtk_step() {
+    local verb arg
+    read -r verb arg <<<"$1"
+    case "$verb" in
+    key) xdotool windowfocus --sync "$main" key "$(key_for "$arg")" ;;
+    hscroll | vscroll) click_for_request "$arg" "$2" ;;
+    *) fail "no GTK form of step '$1'" ;;
+    esac
+}
+
+client_matches() {
+    shoot
+    read -r differing first <<<"$("$probe" differ "$work/shot.png" "$win_x" "$win_y" "$1")"
+    [ "$differing" = 0 ]
+}
+
+# Waits for the window to show reference N (or, for a known difference, for
+# it to settle and still differ).
+expect_reference() {
+    local reference="$work/ref_$1.png" what="step $1 (${2:-the first picture})"
+    if [ "$expected" = same ]; then
+        if ! (wait_until "$what" client_matches "$reference") 2>/dev/null; then
+            client_matches "$reference" || true
+            keep_for_inspection "$1"
+            fail "$what: $differing pixels differ, first at $first (GTK/headless)"
+        fi
+    else
+        sleep 1
+        if client_matches "$reference"; then fail "$what agrees now: mark it same"; fi
+    fi
+}
+
+keep_for_inspection() {
+    [ -n "${KOVLO_SHOT_DIR:-}" ] || return 0
+    cp "$work/shot.png" "$KOVLO_SHOT_DIR/${scenario}_gtk_$1.png"
+    cp "$work/ref_$1.png" "$KOVLO_SHOT_DIR/${scenario}_headless_$1.png"
+}
+
+measure_metrics
+folder="$work/$folder_kind"
+"$probe" folder "$folder" "$folder_kind" || fail "cannot make the $folder_kind folder"
+run_headless
+start_viewer "$folder"
+expect_reference 0
+n=0
+while read -r step; do
+    run_gtk_step "$step" "$work/ref_$n.png"
+    n=$((n + 1))
+    expect_reference "$n" "$step"
+done < <(split_steps)
+[ "$n" = "$step_count" ] || fail "ran $n steps of $step_count"
+stop_viewer
+echo "ok ($scenario: $((n + 1)) pictures agree, frame $frame, bars $bar)"

@@ -1,0 +1,28 @@
+#include "tests/gtk/scenario_pictures.h"
+
+#include "tests/support/jpeg_writer.h"
+
+namespace {
+
+void WritePicture(const std::string &path, const RawPicture &picture)
+{
+    WriteBytes(path, EncodeJpeg(picture));
+}
+
+}  // namespace
+
+bool MakeScenarioFolder(const std::string &dir, const std::string &kind)
+{
+    if (kind == "tall") {
+        WritePicture(dir + "/tall.jpg", MakeCornerPicture(600, 900));
+    } else if (kind == "one") {
+        RawPicture dot = MakePicture(1, 1, 3);
+        dot.samples = {255, 128, 0};
+        WritePicture(dir + "/dot.jpg", dot);
+    } else if (kind == "panorama") {
+        WritePicture(dir + "/panorama.jpg", MakePhotoPicture(3000, 240, 3, 11));
+    } else {
+        return false;
+    }
+    return true;
+}
