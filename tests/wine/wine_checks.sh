@@ -4,8 +4,9 @@
 #   xvfb-run -a -s "-screen 0 1024x768x24" wine_checks.sh CHECK EXE PROBE PREFIX REPLAY
 # CHECK "prefix" makes the Wine prefix PREFIX (the other checks use it);
 # the others are start (which compares the picture with the headless host's,
-# through the replay driver REPLAY), keys, slideshow, scroll, no_files, broken
-# and names. Wine runs with LANG=ja_JP.UTF-8, so that the ANSI code page is 932.
+# through the replay driver REPLAY), keys, slideshow, scroll, no_files, broken,
+# names, and quoted and trailing (two forms of the folder argument). Wine runs
+# with LANG=ja_JP.UTF-8, so that the ANSI code page is 932.
 # The checks drive the program with xdotool (real key presses and clicks) and
 # read screenshots of the root window. Exit code 77 (skipped) when the program
 # has not been built (tools/windows-build.sh).
@@ -229,8 +230,31 @@ check_names() {
     expect_exit 0
 }
 
+# open_by_argument FOLDER ARGUMENT: FOLDER, made with three pictures, started
+# on with ARGUMENT, shows its pictures under its own name, not the
+# message box of another folder.
+open_by_argument() {
+    folder=$1
+    "$probe" folder "$folder" colours
+    start_viewer "$2"
+    main=$(find_window "全3枚|^Kovlo - " 60)
+    [ -n "$main" ] || fail "no window for the argument '$2' ($(cat "$work/viewer.log"))"
+    title_is "$main" "$(fit_title 3 "$folder")" || fail "argument '$2': window '$(xdotool getwindowname "$main")'"
+    wait_until "the first picture" client_pixel_is 396 274 FF0000
+    press "$main" Escape
+    expect_exit 0
+}
+
+# A path with a blank: Wine, as Windows' shell, wraps it in double quotes on
+# the command line ("Z:\...\my pics").
+check_quoted() { open_by_argument "$work/my pics" "$(windows_path "$work/my pics")"; }
+
+# A trailing backslash, behind a name whose last byte is a backslash too
+# (ソ is 0x83 0x5C): Z:\...\dirソ\ names dirソ.
+check_trailing() { open_by_argument "$work/dirソ" "$(windows_path "$work/dirソ")\\"; }
+
 case "$check" in
-prefix | start | keys | slideshow | scroll | no_files | broken | names)
+prefix | start | keys | slideshow | scroll | no_files | broken | names | quoted | trailing)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac
