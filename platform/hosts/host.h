@@ -69,6 +69,9 @@ void UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view);
 
 // The layer changed the client pixels inside `rect`: show them.
 void ClientPixelsChanged(HWND hwnd, const RECT &rect);
+// A fresh image surface (RGB24) for a window's client pixels, in memory the
+// host can show them from without copying them first.
+cairo_surface_t *CreateClientSurface(int width, int height);
 
 // Milliseconds on the host's clock (a real monotonic clock, or the headless
 // host's virtual one).

@@ -66,7 +66,7 @@ namespace layer_internal {
 
 void SetClientSize(KovloWindow *window, int width, int height)
 {
-    cairo_surface_t *fresh = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_surface_t *fresh = host::CreateClientSurface(width, height);
     if (window->surface != nullptr) {
         // Pixels that stay inside the client area survive the resize.
         cairo_t *cr = cairo_create(fresh);

@@ -177,6 +177,18 @@ TEST_F(GtkHostTest, WaitingEndsNoEarlierThanTheDeadlineOrWithTheFirstEventForThe
     EXPECT_EQ(LoggedOf(WM_CLOSE).size(), 1u);
 }
 
+// The client pixels are shown from where they are drawn: an image in memory
+// shared with the X server (cairo ties such images to the display's device; a
+// plain image in the heap has none and would be copied again for every draw).
+TEST_F(GtkHostTest, ClientPixelsLiveInMemorySharedWithTheXServer)
+{
+    cairo_surface_t *surface = layer::ClientSurface(hwnd_);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(cairo_surface_get_type(surface), CAIRO_SURFACE_TYPE_IMAGE);
+    EXPECT_EQ(cairo_image_surface_get_format(surface), CAIRO_FORMAT_RGB24);
+    EXPECT_NE(cairo_surface_get_device(surface), nullptr);
+}
+
 }  // namespace
 
 namespace {

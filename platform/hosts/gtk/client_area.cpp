@@ -1,5 +1,5 @@
 // GTK host: the client area of a top-level window (used by window.cpp).
-// Implements: a GtkDrawingArea that shows the layer's client surface and
+// Implements: host::CreateClientSurface; a GtkDrawingArea that shows the layer's client surface and
 //   reports size changes (the user resizing, a scroll bar appearing) with
 //   layer::OnClientResized.
 // Does not implement: drawing of its own, beyond black where the surface does
@@ -44,6 +44,19 @@ void ClientAllocated(GtkWidget *, GdkRectangle *allocation, gpointer data)
 }
 
 }  // namespace
+
+// On X, an image that the X server reads from shared memory: drawn into the
+// window, it is sent as it is. A plain image would be copied into a shared
+// block of cairo's own first, which stays allocated beside it (the size of the
+// window again: 1.9 MB at 800x600). The root window stands in for the top-level,
+// which may not exist yet; any window of the display shares its memory.
+cairo_surface_t *host::CreateClientSurface(int width, int height)
+{
+    GdkScreen *screen = gdk_screen_get_default();
+    if (!screen) return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    return gdk_window_create_similar_image_surface(gdk_screen_get_root_window(screen),
+                                                   CAIRO_FORMAT_RGB24, width, height, 1);
+}
 
 GtkWidget *CreateClientArea(HostTopLevel *topLevel)
 {

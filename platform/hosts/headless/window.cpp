@@ -2,7 +2,7 @@
 // Implements: host::CreateTopLevel (giving the configured client size, when
 //   there is one, before the window's WM_CREATE), DestroyTopLevel,
 //   MoveTopLevel, ShowTopLevel, SetTitle, SetIbeamCursor, SetIcon,
-//   UpdateScrollBar, ClientPixelsChanged; a mirror of each window (dialogs
+//   UpdateScrollBar, ClientPixelsChanged, CreateClientSurface; a mirror of each window (dialogs
 //   included, for their icon) for the tests.
 // Does not implement: a display; the pixels stay in the layer's surface.
 #include "platform/hosts/headless/headless_state.h"
@@ -39,6 +39,11 @@ void UpdateScrollBar(HWND hwnd, int bar, const ScrollBarView &view)
 }
 
 void ClientPixelsChanged(HWND, const RECT &) {}  // read back on demand from the surface
+
+cairo_surface_t *CreateClientSurface(int width, int height)
+{
+    return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+}
 
 }  // namespace host
 
