@@ -69,6 +69,66 @@ TEST(FitPaintTest, PictureIsScaledAndCentred)
     }
 }
 
+// Reduction averages: one-pixel stripes drawn at 4/5 of their size come out
+// as greys, where picking the nearest pixel would keep them black and white.
+TEST(FitPaintTest, ReductionAveragesFineStripes)
+{
+    RawPicture stripes = MakePicture(1000, 700, 1);
+    for (int y = 0; y < stripes.height; ++y)
+        for (int x = 0; x < stripes.width; ++x)
+            *stripes.At(x, y) = x % 2 == 0 ? 0 : 255;
+    JpegOptions exact;
+    exact.quality = 100;
+    std::vector<uint8_t> bytes = EncodeJpeg(stripes, exact);
+    PhotoFolder photos;
+    photos.AddBytes("a.jpg", std::string(bytes.begin(), bytes.end()));
+    std::string png = photos.Join("shot.png");
+    ReplayRun run = RunReplay(photos.Setup(), Lines({"show", "png " + png}));
+    ASSERT_EQ(1u, run.shows.size()) << run.errors;
+    ASSERT_EQ(1, run.shows[0].Int("decodeDenominator"));  // reduced by the drawing alone
+    ASSERT_EQ(8000, run.shows[0].Int("fitScale"));        // 800 x 560 at (0, 7)
+    ClientPixels pixels(png);
+    ASSERT_EQ(800, pixels.Width());
+    int extremes = 0;
+    for (int x = 0; x < 800; ++x) {
+        int grey = pixels.At(x, 287) & 0xFF;
+        if (grey < 30 || grey > 225) ++extremes;
+    }
+    EXPECT_EQ(0, extremes) << "pixels of row 287 still black or white";
+}
+
+// Where no picture belongs the client stays black: the strip under an
+// actual-size picture, the text cells behind the glyphs, and all of a view
+// lower than the strip (its fitted size is negative).
+TEST(FitPaintTest, StripTextCellsAndNegativeViewsStayBlack)
+{
+    struct Case {
+        std::string script;
+        std::vector<PixelCheck> black;
+    };
+    const Case cases[] = {
+        // 783 x 583 client: the picture's blue quadrant lies under the strip.
+        {"key Shift",
+         {{300, 570, kBlack}, {300, 580, kBlack}, {1, 575, kBlack}, {1, 580, kBlack}}},
+        // The name line's leading space, on the left edge of its cell.
+        {"", {{1, 590, kBlack}, {1, 597, kBlack}}},
+        // 800 x 10: a view of 800 x -15.
+        {"resize 800 10",
+         {{380, 0, kBlack}, {390, 0, kBlack}, {395, 0, kBlack}, {400, 0, kBlack},
+          {405, 0, kBlack}, {410, 0, kBlack}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.script);
+        PhotoFolder photos;
+        photos.AddPhoto("a.jpg", 1000, 800);
+        std::string png = photos.Join("shot.png");
+        ReplayRun run = RunReplay(photos.Setup(), c.script + "\npng " + png + "\n");
+        ClientPixels pixels(png);
+        ASSERT_LT(0, pixels.Width()) << run.errors;
+        ExpectPixels(pixels, c.black);
+    }
+}
+
 TEST(TitleTest, TitleNamesCountFolderAndSlideshow)
 {
     PhotoFolder photos;
