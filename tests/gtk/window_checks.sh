@@ -5,8 +5,9 @@
 # CHECK is one of: start, closing, no_files, stepping, jump, slideshow, resize,
 # scroll, framed (the only one with a window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
-# window; every wait is for a condition, bounded by a timeout.
-set -euo pipefail
+# window; every wait is for a condition, bounded by a timeout, and every
+# failure says why on standard error.
+set -Eeuo pipefail
 
 check=$1 kovlo=$2 probe=$3
 work=$(mktemp -d)
@@ -19,18 +20,24 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL ($check): $*" >&2; exit 1; }
+# A command that fails outside a condition ends the script (set -e): name it.
+trap 'status=$?; echo "FAIL ($check): line $LINENO: $BASH_COMMAND (status $status)" >&2' ERR
+
+# The bound of every wait. A loaded machine takes seconds to map a window or
+# to take a screenshot; a failure shows only once this has passed.
+wait_limit=30
 
 # The 800x600 window centred on 1920x1080, and its 800x575 view above the strip.
 win_x=560 win_y=240 view_h=575
 
-# Runs "$@" until it succeeds, for at most about ten seconds.
+# Runs "$@" until it succeeds, for at most $wait_limit seconds.
 wait_until() {
     local what=$1; shift
-    for _ in $(seq 100); do
-        if "$@"; then return 0; fi
+    local deadline=$((SECONDS + wait_limit))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after $wait_limit s waiting for $what"
         sleep 0.1
     done
-    fail "timed out waiting for $what"
 }
 
 shoot() { import -window root "$work/shot.png"; }
@@ -56,9 +63,14 @@ start_viewer() {
     viewer_pid=$!
 }
 
-# The id of the first visible window whose title matches the pattern.
+# The id of the first visible window whose title matches the pattern; fails,
+# naming WHAT, when none has appeared within $wait_limit seconds.
 find_window() {
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    local pattern=$1 what=$2 id
+    id=$(timeout "$wait_limit" xdotool search --sync --onlyvisible --name "$pattern" | head -n 1) ||
+        true
+    [ -n "$id" ] || fail "no $what after $wait_limit s"
+    echo "$id"
 }
 
 title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
@@ -72,7 +84,13 @@ expect_exit() {
     [ "$code" = "$1" ] || fail "exit code $code, expected $1 ($(cat "$work/viewer.log"))"
 }
 
-press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
+# Focuses a window, then runs one xdotool command in it (key ..., type ...).
+in_window() {
+    timeout "$wait_limit" xdotool windowfocus --sync "$1" "${@:2}" ||
+        fail "could not $2 ${*:3} in window $1"
+}
+
+press() { in_window "$1" key "${@:2}"; }
 
 fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$2"; }
 
@@ -82,8 +100,7 @@ open_colours() {
     folder="$work/colours"
     "$probe" folder "$folder" colours
     start_viewer "$folder"
-    main=$(find_window "全3枚")
-    [ -n "$main" ] || fail "no main window"
+    main=$(find_window "全3枚" "main window")
     wait_until "the first picture" client_pixel_is 400 287 FF0000
 }
 
@@ -123,8 +140,7 @@ check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$folder"
-    box=$(find_window "^Kovlo - ")
-    [ -n "$box" ] || fail "no message box"
+    box=$(find_window "^Kovlo - " "message box")
     title_is "$box" "Kovlo - $folder" || fail "caption '$(xdotool getwindowname "$box")'"
     [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
     keep_shot no_files
@@ -147,37 +163,58 @@ check_stepping() {
     expect_exit 0
 }
 
-jump_dialog_centred() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    local cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2))
-    [ $((cx - 960)) -ge -1 ] && [ $((cx - 960)) -le 1 ] && [ $((cy - 540)) -ge -1 ] && [ $((cy - 540)) -le 1 ]
+frame_is() { [ "$("$probe" frame "$1")" = "$2" ]; }
+
+# The second window's frame has its centre within a pixel of the first's.
+frame_centred_on() {
+    local ox oy ow oh x y w h
+    read -r ox oy ow oh <<<"$("$probe" frame "$1")"
+    read -r x y w h <<<"$("$probe" frame "$2")"
+    local dx=$((x + w / 2 - ox - ow / 2)) dy=$((y + h / 2 - oy - oh / 2))
+    [ "$dx" -ge -1 ] && [ "$dx" -le 1 ] && [ "$dy" -ge -1 ] && [ "$dy" -le 1 ]
+}
+
+frame_left_of() {
+    local x rest
+    read -r x rest <<<"$("$probe" frame "$1")"
+    [ "$x" -lt "$2" ]
+}
+
+# Moves the main window away from the screen's centre, so that a dialog
+# centred on it cannot be centred on the screen by chance; the client pixels
+# are then read at the window's new place.
+move_main_aside() {
+    xdotool windowmove "$main" 100 80
+    wait_until "the window moved aside" frame_left_of "$main" 300
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    win_x=$X win_y=$Y
 }
 
 check_jump() {
     open_colours
+    move_main_aside
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
-    [ -n "$dialog" ] || fail "no jump dialog"
-    jump_dialog_centred "$dialog" || fail "jump dialog not centred on the viewer"
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
+    wait_until "the jump dialog centred on the viewer" frame_centred_on "$main" "$dialog"
     keep_shot jump
-    xdotool windowfocus --sync "$dialog" type 3
+    in_window "$dialog" type 3
     xdotool key Return
     wait_until "the jump to the third picture" client_pixel_is 400 287 0000FF
     # The entry takes three characters: "0021" is read as 2, not 21 (the last).
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
-    xdotool windowfocus --sync "$dialog" type 0021
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
+    in_window "$dialog" type 0021
     xdotool key Return
     wait_until "the jump to the second picture" client_pixel_is 400 287 00FF00
     # Esc cancels, which shows the first picture; so does the close box.
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
     press "$dialog" Escape
     wait_until "the first picture after Esc" client_pixel_is 400 287 FF0000
     press "$main" space
     wait_until "the second picture" client_pixel_is 400 287 00FF00
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
     "$probe" close-box "$dialog"
     wait_until "the first picture after the close box" client_pixel_is 400 287 FF0000
     press "$main" Escape
@@ -187,10 +224,9 @@ check_jump() {
 check_slideshow() {
     open_colours
     press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
+    dialog=$(find_window "^Kovlo: 自動送り$" "interval dialog")
     keep_shot interval
-    xdotool windowfocus --sync "$dialog" type 1
+    in_window "$dialog" type 1
     xdotool key Return
     running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$folder")
     wait_until "the running-slideshow title" title_is "$main" "$running"
@@ -217,16 +253,6 @@ check_resize() {
     expect_exit 0
 }
 
-frame_is() { [ "$("$probe" frame "$1")" = "$2" ]; }
-
-# The window's frame has its centre within a pixel of the screen's.
-frame_centred_on_screen() {
-    local x y w h
-    read -r x y w h <<<"$("$probe" frame "$1")"
-    [ $((x + w / 2 - 960)) -ge -1 ] && [ $((x + w / 2 - 960)) -le 1 ] &&
-        [ $((y + h / 2 - 540)) -ge -1 ] && [ $((y + h / 2 - 540)) -le 1 ]
-}
-
 # Under a window manager (openbox, where installed) the window's outer
 # rectangle, frame included, is still 800x600 centred on the screen, and the
 # jump dialog is centred on it. Exit code 77 (skipped) without one.
@@ -236,10 +262,10 @@ check_framed() {
     wm_pid=$!
     open_colours
     wait_until "the framed window at 560,240 800x600" frame_is "$main" "560 240 800 600"
+    move_main_aside
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
-    [ -n "$dialog" ] || fail "no jump dialog"
-    wait_until "the framed dialog centred on the window" frame_centred_on_screen "$dialog"
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
+    wait_until "the framed dialog centred on the framed window" frame_centred_on "$main" "$dialog"
     press "$dialog" Escape
     press "$main" Escape
     expect_exit 0
@@ -251,8 +277,7 @@ check_scroll() {
     folder="$work/scroll"
     "$probe" folder "$folder" scroll
     start_viewer "$folder"
-    main=$(find_window "全1枚")
-    [ -n "$main" ] || fail "no main window"
+    main=$(find_window "全1枚" "main window")
     press "$main" shift
     wait_until "the actual-size view" client_pixel_is 30 300 FF0080
     [ "$(client_count 0 $view_h 300 22 FFFF00 60)" -gt 20 ] || fail "no yellow name line"
