@@ -39,14 +39,6 @@ const UCollator *Collator()
     return collator;
 }
 
-bool IsAscii(const char *text)
-{
-    for (; *text; ++text) {
-        if (static_cast<unsigned char>(*text) >= 0x80) return false;
-    }
-    return true;
-}
-
 // The text as UTF-8: ASCII is already that, the rest goes through iconv.
 const char *AsUtf8(const char *text, std::string *converted)
 {
