@@ -4,7 +4,6 @@
 #include "app/view_geometry.h"
 #include "app/viewer_state.h"
 #include "app/viewer_texts.h"
-#include "app/window_proc.h"
 
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kGreen = 0x0000FF00;
