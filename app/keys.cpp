@@ -2,8 +2,8 @@
 
 #include "app/dialogs.h"
 #include "app/navigation.h"
+#include "app/reload.h"
 #include "app/viewer_state.h"
-#include "app/window_proc.h"
 
 static void ShowNext(HWND hwnd)
 {

@@ -4,7 +4,6 @@
 #include "app/view_geometry.h"
 #include "app/viewer_state.h"
 #include "app/viewer_texts.h"
-#include "app/window_proc.h"
 
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kGreen = 0x0000FF00;
@@ -65,8 +64,11 @@ static void PaintFitted(HDC dc)
     int height = g_viewer.image->header.biHeight;
     FitPlacement fit = PlaceFitted(width, height, g_viewer.viewWidth, g_viewer.viewHeight);
     g_viewer.fitScale = fit.scale;
-    StretchDIBits(dc, fit.x, fit.y, fit.width, fit.height, 0, 0, width, height, ImageRows(),
-                  ImageInfo(), DIB_RGB_COLORS, SRCCOPY);
+    // A view lower than nothing gives a negative size, which would draw the
+    // picture mirrored over the strip: such a view shows no picture at all.
+    if (fit.width > 0 && fit.height > 0)
+        StretchDIBits(dc, fit.x, fit.y, fit.width, fit.height, 0, 0, width, height,
+                      ImageRows(), ImageInfo(), DIB_RGB_COLORS, SRCCOPY);
     char line[kPaintTextSize];
     wsprintfA(line, kFitNameFormat, CurrentFileName(), g_viewer.current + 1,
               g_viewer.fileCount, FitPercent(g_viewer.fitScale, g_viewer.decodeDenominator));

@@ -39,6 +39,11 @@ static void ApplyUserRotation()
         g_viewer.image = RotateQuarterTurns(g_viewer.image, g_viewer.rotation);
 }
 
+void RequestReload(HWND hwnd)
+{
+    PostMessageA(hwnd, WM_SIZE, 0, 0);
+}
+
 void ReloadCurrentImage(HWND hwnd)
 {
     MeasureView(hwnd);

@@ -10,6 +10,10 @@
 // changes nothing but the measured sizes.
 void ReloadCurrentImage(HWND hwnd);
 
+// The common tail of every command: a posted WM_SIZE (0, 0) makes the window
+// decode the current file again once the command is over.
+void RequestReload(HWND hwnd);
+
 // Writes folder + separator + name into `path` (`size` bytes) and returns 1;
 // returns 0, writing nothing, when the whole path would not fit. A path is
 // never cut: a shortened one could name another file.

@@ -1,5 +1,7 @@
 #include "app/view_geometry.h"
 
+#include "app/scroll.h"
+
 constexpr int kScaleUnit = 10000;  // a scale of 10000 is one picture pixel per screen pixel
 constexpr int kScrollPage = 10;
 
@@ -32,11 +34,7 @@ void FillScrollRecord(int imageExtent, int viewExtent, int *position, SCROLLINFO
     record->nMin = 0;
     record->nMax = imageExtent - viewExtent;
     record->nPage = kScrollPage;
-    if (record->nMax <= 0) {
-        record->nPos = 0;
-        return;
-    }
-    if (*position >= record->nMax)
-        *position = record->nMax;
-    record->nPos = *position;
+    record->nPos = ShownScrollPosition(*position, record->nMax);
+    if (record->nMax > 0)
+        *position = record->nPos;  // lowered to the top when beyond it
 }

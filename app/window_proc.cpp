@@ -5,11 +5,6 @@
 #include "app/reload.h"
 #include "app/scroll.h"
 
-void RequestReload(HWND hwnd)
-{
-    PostMessageA(hwnd, WM_SIZE, 0, 0);
-}
-
 LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -38,7 +38,7 @@ namespace {
 
 // The viewer's process keeps picture blocks in its heap (set at start-up);
 // the loads measured here run under the same policy.
-const bool HeapPolicySet = (KeepPictureBlocksInHeap(), true);
+const bool HeapPolicySet = (SetProcessAllocatorToKeepLargeBlocks(), true);
 
 constexpr int PhotoWidth = 6000;
 constexpr int PhotoHeight = 4000;

@@ -153,8 +153,9 @@ static std::vector<int> SortedOrder(const char *scratch, int count, int stride)
     return order;
 }
 
-// The slots of `scratch` in ascending lstrcmpiA order, copied into `sorted`.
-static void PlaceByRank(const char *scratch, int count, int stride, char *sorted)
+// A stable sort: the slots of `scratch` in ascending lstrcmpiA order, copied
+// into `sorted`; names that compare equal keep the order the search gave them.
+static void StableSortSlots(const char *scratch, int count, int stride, char *sorted)
 {
     std::vector<int> order = SortedOrder(scratch, count, stride);
     for (int i = 0; i < count; ++i) {
@@ -181,7 +182,7 @@ int BuildFileListFrom(EntrySource source)
     source(CollectEntry, &collection);
     char *names = collection.stored > 0 ? static_cast<char *>(malloc(blockSize)) : NULL;
     if (names) {
-        PlaceByRank(collection.slots, collection.stored, count.stride, names);
+        StableSortSlots(collection.slots, collection.stored, count.stride, names);
         g_viewer.names = names;
         g_viewer.fileCount = collection.stored;
     }

@@ -22,11 +22,19 @@
 namespace {
 
 // Hostile files are stopped by these limits; each ends the load as a failed
-// allocation would. A 2^28-pixel panorama still decodes, and even progressive
-// files of that size keep their coefficients under the memory limit.
+// allocation would. A sequential picture of 2^28 pixels still decodes. A
+// progressive one keeps every coefficient of the whole picture, 2 bytes each,
+// inside the decoder memory: 6 bytes a pixel in 4:4:4 colour, so colour
+// pictures above about 179 megapixels are refused (four-component 4:4:4 above
+// about 134); 4:2:0 colour at 3 bytes a pixel and grey at 2 reach the pixel
+// limit first.
 constexpr uint64_t MaxPicturePixels = uint64_t(1) << 28;
 constexpr long MaxDecoderMemory = 1L << 30;
 constexpr int MaxScans = 100;
+
+// The loader's own message, numbered after the library's.
+constexpr int TooManyScansMessage = 1000;
+const char *const LoaderMessages[] = {"Refused: the file has more than %d scans", nullptr};
 
 struct ViewerErrorMgr {
     jpeg_error_mgr pub;          // first, so the library's pointer leads here
@@ -48,7 +56,7 @@ void LimitScans(j_common_ptr common)
 {
     j_decompress_ptr decompressor = reinterpret_cast<j_decompress_ptr>(common);
     if (decompressor->input_scan_number <= MaxScans) return;
-    common->err->msg_code = JERR_OUT_OF_MEMORY;
+    common->err->msg_code = TooManyScansMessage;
     common->err->msg_parm.i[0] = MaxScans;
     (*common->err->error_exit)(common);
 }
@@ -57,6 +65,9 @@ void InstallErrorManager(j_decompress_ptr decompressor, ViewerErrorMgr *errors)
 {
     decompressor->err = jpeg_std_error(&errors->pub);
     errors->pub.error_exit = ViewerErrorExit;
+    errors->pub.addon_message_table = LoaderMessages;
+    errors->pub.first_addon_message = TooManyScansMessage;
+    errors->pub.last_addon_message = TooManyScansMessage;
     errors->pixels = nullptr;
 }
 

@@ -21,20 +21,6 @@ std::mutex g_mutex;
 std::map<std::pair<dev_t, ino_t>, FolderNames> g_folders;
 bool g_hasStandIns = false;
 
-bool IsAscii(const std::string &text)
-{
-    for (unsigned char c : text) {
-        if (c >= 0x80) return false;
-    }
-    return true;
-}
-
-bool EntryExists(const std::string &path)
-{
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0;
-}
-
 // The n-th candidate: the base, then "~n" before the extension (a leading dot
 // of a hidden name is not an extension).
 std::string Candidate(const std::string &base, int n)
@@ -61,6 +47,12 @@ std::string NewStandIn(FolderNames &names, const std::string &realFolder, const 
 }
 
 }  // namespace
+
+bool EntryExists(const std::string &path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
 
 bool FolderKeyOf(const std::string &realFolder, FolderKey *key)
 {

@@ -30,5 +30,8 @@ std::string AppNameOf(const FolderKey &key, const std::string &realFolder,
 // was made for, or else the plain conversion of the name.
 std::string RealNameOf(const FolderKey &key, const std::string &appName);
 
+// Whether the entry exists, a dangling link included.
+bool EntryExists(const std::string &path);
+
 // True when some stand-in has been made (paths need the table only then).
 bool HasStandIns();

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <errno.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
@@ -30,12 +29,6 @@ std::string Join(const std::string &folder, const std::string &name)
 {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-bool Exists(const std::string &path)
-{
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0;
 }
 
 // The entry of the folder whose application name is `component` with letter
@@ -70,10 +63,10 @@ std::string RealComponent(const std::string &realFolder, const std::string &comp
     std::string name = HasStandIns() && FolderKeyOf(realFolder.empty() ? "." : realFolder, &key)
                            ? RealNameOf(key, component)
                            : Cp932ToUtf8(component);
-    if (Exists(Join(realFolder, name)) || HasWildcard(component)) return name;
+    if (EntryExists(Join(realFolder, name)) || HasWildcard(component)) return name;
     // A name with no code page 932 form that reached the application as its
     // raw UTF-8 bytes (a command-line argument) is taken as it stands.
-    if (Exists(Join(realFolder, component))) return component;
+    if (EntryExists(Join(realFolder, component))) return component;
     std::string other = EntryIgnoringCase(realFolder, component);
     return other.empty() ? name : other;
 }

@@ -12,6 +12,22 @@ inline bool IsLeadByteOf932(unsigned char b)
     return static_cast<unsigned char>((b ^ 0x20) - 0xA1) < 0x3C;
 }
 
+// Pure ASCII: the same bytes in code page 932 and in UTF-8, 0x5C and 0x7E
+// included, so that nothing needs converting.
+inline bool IsAscii(std::string_view text)
+{
+    for (unsigned char c : text) {
+        if (c >= 0x80) return false;
+    }
+    return true;
+}
+
+// Bytes in the UTF-8 sequence that starts with `lead`.
+inline size_t Utf8SequenceLength(unsigned char lead)
+{
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
 // UTF-8 for display. Bytes that are not valid code page 932 come out as U+FFFD
 // each, so that a damaged name still shows.
 std::string Cp932ToUtf8(std::string_view cp932);

@@ -7,15 +7,6 @@
 
 namespace {
 
-// Bytes in the UTF-8 sequence that starts with `c`.
-size_t Utf8SequenceLength(unsigned char c)
-{
-    if (c >= 0xF0) return 4;
-    if (c >= 0xE0) return 3;
-    if (c >= 0xC0) return 2;
-    return 1;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace

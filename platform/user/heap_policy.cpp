@@ -2,7 +2,7 @@
 
 #include <malloc.h>
 
-void KeepPictureBlocksInHeap()
+void SetProcessAllocatorToKeepLargeBlocks()
 {
 #ifdef M_MMAP_MAX
     mallopt(M_MMAP_MAX, 0);

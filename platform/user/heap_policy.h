@@ -7,4 +7,8 @@
 // kept in the heap, the next picture reuses the pages the last one left.
 // Since only one picture is held at a time the peak stays the same; free
 // memory above 128 MB at the top of the heap is still given back.
-void KeepPictureBlocksInHeap();
+//
+// This sets the C library's allocator for the whole process, not only for
+// the pictures: from then on no block of any size, the toolkit's included,
+// gets a mapping of its own.
+void SetProcessAllocatorToKeepLargeBlocks();

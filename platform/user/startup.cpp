@@ -63,7 +63,7 @@ std::string RebuildCommandLine(int argc, char **argv)
 
 extern "C" void InitPlatform(int *argc, char ***argv)
 {
-    KeepPictureBlocksInHeap();
+    SetProcessAllocatorToKeepLargeBlocks();
     host::Init(argc, argv);
     CommandLine() = RebuildCommandLine(*argc, *argv);
 }

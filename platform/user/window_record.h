@@ -53,7 +53,9 @@ struct KovloWindow {
     std::string text;       // code page 932: title, or a control's text
     DWORD style = 0;
     bool visible = false;
-    bool created = false;   // false until WM_CREATE has been answered
+    // Set once the host has the window, just before WM_CREATE is sent: from
+    // then on a change of the client size sends WM_SIZE.
+    bool created = false;
     int showState = SW_SHOWNORMAL;
     RECT outer{};           // screen coordinates
     RECT restoredOuter{};   // outer rectangle before minimising or maximising

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A lead byte as the very last byte: the terminator is not passed.
         TailCase{"lead_byte_at_end", "kovlo\x81", ""},
         TailCase{"lead_byte_at_end_of_quoted", "\"kovlo \x81", ""},
-        TailCase{"tail_may_start_with_quote_after_quoted_name", "\"k\"\"x y\" z", "z"}),
+        TailCase{"quote_right_after_closing_quote_continues_name", "\"k\"\"x y\" z", "z"}),
     [](const testing::TestParamInfo<TailCase> &info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(SteppingTest, SpaceAndBackSpaceWrapAround)
     }
 }
 
-// Stepping resets the rotation; J keeps it.
+// Stepping resets the rotation; J, Shift and R keep it.
 TEST(SteppingTest, WhatEachStepResets)
 {
     struct Case {
@@ -66,6 +66,9 @@ TEST(SteppingTest, WhatEachStepResets)
         {12, {"key Left", "key Space"}, 1, 0},
         {12, {"key Left", "key J", "dialog 3", "dialog-ok"}, 2, 1},
         {12, {"key Right", "key Right", "key J", "dialog 12", "dialog-ok"}, 11, -2},
+        {12, {"key Left", "key Shift"}, 0, 1},
+        {12, {"key Right", "key Shift", "key Shift"}, 0, -1},
+        {12, {"key Left", "key R"}, 0, 1},
     };
     for (const Case &c : cases) {
         PhotoFolder photos;
@@ -164,7 +167,9 @@ TEST(ViewModeTest, ShiftTogglesFitAndActualSize)
     EXPECT_EQ("0x00FF00", back.texts.at(1).colour);
 }
 
-TEST(ViewModeTest, TurningResetsScrollingButShiftKeepsIt)
+// Only the turns reset the scroll position: the other commands, the
+// slideshow step included, keep it (one picture: stepping shows it again).
+TEST(ViewModeTest, TurningResetsScrollingOtherCommandsKeepIt)
 {
     PhotoFolder photos;
     photos.AddPhoto("a.jpg", 1000, 800);
@@ -177,6 +182,10 @@ TEST(ViewModeTest, TurningResetsScrollingButShiftKeepsIt)
         {"key Left", 0, 0, 1},
         {"key Right", 0, 0, -1},
         {"key R", 30, 60, 0},
+        {"key BackSpace", 30, 60, 0},
+        {"key Space", 30, 60, 0},
+        {"key J\ndialog 1\ndialog-ok", 30, 60, 0},
+        {"key T\ndialog 1\ndialog-ok\nadvance 1000", 30, 60, 0},
     };
     for (const Case &c : cases) {
         ReplayRun run = RunReplay(photos.Setup(),

@@ -1,7 +1,9 @@
 #include "tests/app/replay_session.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +46,8 @@ std::vector<int> Snapshot::Ints(const std::string &name) const
 }
 
 namespace {
+
+constexpr int kSilenceLimitMs = 60000;
 
 // "text: 0xFFFFFF right  ..." -> colour, alignment and the text, whose own
 // leading blank is kept.
@@ -127,6 +131,22 @@ void ReplaySession::Send(const std::string &line)
         CloseIfOpen(&input_);
 }
 
+// Every script the tests send ends within seconds; a driver silent for a
+// minute is stuck (a loop of paints, say) and is stopped.
+bool ReplaySession::OutputArrives()
+{
+    if (output_ < 0)
+        return false;
+    pollfd ready = {output_, POLLIN, 0};
+    if (poll(&ready, 1, kSilenceLimitMs) > 0)
+        return true;
+    ADD_FAILURE() << "the driver printed nothing for " << kSilenceLimitMs / 1000
+                  << " s: stopped";
+    kill(pid_, SIGKILL);
+    CloseIfOpen(&output_);
+    return false;
+}
+
 bool ReplaySession::ReadLine(std::string *line)
 {
     for (;;) {
@@ -136,8 +156,10 @@ bool ReplaySession::ReadLine(std::string *line)
             pending_.erase(0, end + 1);
             return true;
         }
+        if (!OutputArrives())
+            return false;
         char buffer[4096];
-        ssize_t got = output_ < 0 ? 0 : read(output_, buffer, sizeof buffer);
+        ssize_t got = read(output_, buffer, sizeof buffer);
         if (got <= 0)
             return false;
         pending_.append(buffer, size_t(got));
@@ -185,8 +207,11 @@ ReplayRun ReplaySession::Finish()
         Absorb(line, &run_);
     CloseIfOpen(&output_);
     int status = 0;
-    if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_)
+    struct rusage usage {};
+    if (pid_ > 0 && wait4(pid_, &status, 0, &usage) == pid_) {
         run_.driverStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run_.peakKb = usage.ru_maxrss;
+    }
     pid_ = -1;
     std::ifstream errors(errorPath_);
     run_.errors.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());

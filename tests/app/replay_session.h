@@ -31,6 +31,7 @@ struct ReplayRun {
     std::vector<std::string> messages;      // --trace: "MS NAME 0xWPARAM 0xLPARAM"
     int exitCode = -1000;                   // from the `exit:` line
     int driverStatus = -1;                  // the driver's own exit status
+    long peakKb = 0;                        // its peak resident memory
     std::string errors;                     // its standard error
 };
 
@@ -56,6 +57,7 @@ public:
     ReplayRun Finish();
 
 private:
+    bool OutputArrives();
     bool ReadLine(std::string *line);
     void Absorb(const std::string &line, ReplayRun *run);
 

@@ -1,53 +1,27 @@
-// Several scroll requests that arrive before the paint between them, on the
-// headless host in this process (the replay driver always paints between
-// two script lines, so it cannot make such a burst).
+// Several scroll requests that arrive before the paint between them, and
+// what one request leaves to repaint, on the headless host in this process
+// (the replay driver always paints between two script lines).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
-#include "app/main_window.h"
 #include "app/viewer_state.h"
-#include "files/file_list.h"
 #include "platform/hosts/headless/headless.h"
-#include "platform/user/observe.h"
-#include "tests/support/jpeg_writer.h"
-#include "tests/support/temp_folder.h"
+#include "tests/app/in_process_viewer.h"
 
 namespace {
 
 // The viewer on a 1000 x 800 picture, switched to actual size: ranges 0..217
 // across and 0..242 down in an 800 x 600 client area with both bars.
-class ScrollBurstViewer : public testing::Test {
+class ScrollBurstViewer : public InProcessViewer {
 protected:
     void SetUp() override
     {
-        folder_.AddFile("a.jpg", EncodeJpeg(MakeCornerPicture(1000, 800)));
-        headless::Config config;
-        config.clientWidth = 800;
-        config.clientHeight = 600;
-        headless::Configure(config);
-        ResetViewerState();
-        std::strncpy(g_viewer.folder, folder_.path().c_str(), MAX_PATH - 1);
-        ASSERT_EQ(1, BuildFileList());
-        HINSTANCE instance = GetModuleHandleA(NULL);
-        RegisterViewerClass(instance);  // a second registration fails harmlessly
-        ASSERT_EQ(1, CreateViewerWindow(instance, SW_SHOWDEFAULT));
-        hwnd_ = headless::MainWindow();
-        headless::PumpUntilIdle();
+        StartViewer(1000, 800);
         SendMessageA(hwnd_, WM_KEYDOWN, VK_SHIFT, 0);
         headless::PumpUntilIdle();
         ASSERT_EQ(217, g_viewer.hScrollInfo.nMax);
         ASSERT_EQ(242, g_viewer.vScrollInfo.nMax);
-    }
-
-    void TearDown() override
-    {
-        layer::ResetWindowsAndQueue();
-        free(g_viewer.image);
-        free(g_viewer.names);
-        ResetViewerState();
     }
 
     void Request(UINT message, int code, int thumb = 0)
@@ -55,8 +29,6 @@ protected:
         SendMessageA(hwnd_, message, MAKEWPARAM(code, thumb), 0);
     }
 
-    TempFolder folder_;
-    HWND hwnd_ = nullptr;
 };
 
 TEST_F(ScrollBurstViewer, BurstsAddUpAndStayInRange)
@@ -88,6 +60,31 @@ TEST_F(ScrollBurstViewer, BurstsAddUpAndStayInRange)
         EXPECT_EQ(c.end, *position) << c.startThumb;
         headless::PumpUntilIdle();
         EXPECT_EQ(c.end, record.nPos) << c.startThumb;  // the paint agrees
+    }
+}
+
+// One request leaves only the band it uncovers to repaint, and never the
+// strip below the 783 x 558 view.
+TEST_F(ScrollBurstViewer, OnlyTheUncoveredBandIsRepainted)
+{
+    struct Case {
+        UINT message;
+        int code;
+        std::vector<LONG> band;  // left, top, right, bottom
+    };
+    const Case cases[] = {
+        {WM_VSCROLL, SB_LINEDOWN, {0, 548, 783, 558}},
+        {WM_VSCROLL, SB_LINEUP, {0, 0, 783, 10}},
+        {WM_HSCROLL, SB_PAGERIGHT, {723, 0, 783, 558}},
+        {WM_HSCROLL, SB_PAGELEFT, {0, 0, 60, 558}},
+    };
+    for (const Case &c : cases) {
+        Request(c.message, c.code);
+        PAINTSTRUCT paint;  // the test takes the paint: rcPaint bounds what is invalid
+        BeginPaint(hwnd_, &paint);
+        EndPaint(hwnd_, &paint);
+        const RECT &r = paint.rcPaint;
+        EXPECT_EQ(c.band, std::vector<LONG>({r.left, r.top, r.right, r.bottom})) << c.code;
     }
 }
 

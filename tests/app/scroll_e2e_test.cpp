@@ -88,6 +88,8 @@ TEST(ScrollPixelsTest, PictureMovesAndStripStays)
         {second, 427, 200, kRed},  {second, 433, 200, kGreen},  // 500 - 70
         {second, 427, 297, kRed},  {second, 427, 303, kBlue},   // 400 - 100
         {second, 700, 500, kWhite},
+        // Where the strip would have moved to had it been scrolled with the view.
+        {second, 100, 460, kBlue},   {second, 100, 480, kBlue},   {second, 700, 470, kWhite},
     };
     for (const Check &check : checks)
         EXPECT_TRUE(NearColour(check.colour, check.pixels.At(check.x, check.y), 24))

@@ -24,8 +24,10 @@ TEST(ViewGeometryTest, FitPlacementAndPercent)
         {640, 480, 800, 0, 1, 0, 400, 0, 0, 0, 0},
         // Lower than the strip: negative figures, still no division by zero.
         {640, 480, 0, -25, 1, -520, 16, 0, -33, -24, -5},
-        // A one-pixel picture in a wide view does not overflow.
+        // A one-pixel picture in a wide view.
         {1, 1, 30000, 20000, 1, 200000000, 5000, 0, 20000, 20000, 2000000},
+        // Width times scale is -3e9 here: it needs more than 32 bits.
+        {20000, 1, 300, -15, 1, -150000, 150150, 0, -300000, -15, -1500},
     };
     for (const Case &c : cases) {
         FitPlacement fit = PlaceFitted(c.width, c.height, c.viewWidth, c.viewHeight);

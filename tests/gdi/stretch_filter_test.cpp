@@ -96,7 +96,7 @@ double ReferenceAverage(const TestDib &dib, int channel, double x0, double x1, d
 }
 
 // Half a level for the final rounding, plus what fixed-point weights (1/16384)
-// and the 8 fraction bits kept between the two passes may add: well under
+// and the 7 fraction bits kept between the two passes may add: well under
 // 0.05 of a level for these ratios.
 constexpr double kRoundingBound = 0.55;
 

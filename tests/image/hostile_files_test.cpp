@@ -2,6 +2,9 @@
 // read or written out of bounds (the sanitizer build runs these too).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "app/viewer_state.h"
 #include "image/jpeg_loader.h"
 #include "tests/image/image_test_support.h"
@@ -74,6 +77,21 @@ TEST(HostileFiles, ProgressiveCutInScanDataIsFullSize)
         EXPECT_EQ(dib->header.biHeight, 40) << "cut at " << cut;
     }
     EXPECT_GT(mustShow, 10);
+}
+
+// The scan limit tells standard error what happened, not a memory shortage.
+TEST(HostileFiles, ScanLimitSaysWhatHappened)
+{
+    std::vector<HostileFile> files = HostileJpegFiles();
+    auto file = std::find_if(files.begin(), files.end(),
+                             [](const HostileFile &f) { return f.name == "101 scans"; });
+    ASSERT_NE(files.end(), file);
+    ResetViewerState();
+    testing::internal::CaptureStderr();
+    DibPtr dib = LoadBytes(file->bytes, 800, 575);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(dib);
+    EXPECT_NE(std::string::npos, said.find("more than 100 scans")) << said;
 }
 
 // The pixel limit sits at 2^28: a picture of exactly that many pixels still

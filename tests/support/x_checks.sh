@@ -11,15 +11,22 @@
 # Every wait is for a condition, bounded by a timeout, and says what it waited for.
 
 fail() { echo "FAIL ($check): $*" >&2; exit 1; }
+# A command that fails outside a condition ends the script (set -e): name it.
+# (set -E in the caller carries the trap into functions.)
+trap 'status=$?; echo "FAIL ($check): line $LINENO: $BASH_COMMAND (status $status)" >&2' ERR
 
-# Runs "$@" until it succeeds, for at most about ten seconds.
+# The bound of every wait. A loaded machine takes seconds to map a window or
+# to take a screenshot; a failure shows only once this has passed.
+wait_limit=${wait_limit:-30}
+
+# Runs "$@" until it succeeds, for at most $wait_limit seconds.
 wait_until() {
     local what=$1; shift
-    for _ in $(seq 100); do
-        if "$@"; then return 0; fi
+    local deadline=$((SECONDS + wait_limit))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after $wait_limit s waiting for $what"
         sleep 0.1
     done
-    fail "timed out waiting for $what"
 }
 
 shoot() { import -window root "$work/shot.png"; }
@@ -42,9 +49,13 @@ shot_count() {
 client_pixel_is() { shoot; shot_pixel_is "$@"; }
 client_count() { shoot; shot_count "$@"; }
 
-# The id of the first visible window whose title matches the pattern.
+# The id of the first visible window whose title matches PATTERN; fails,
+# naming WHAT, when none has appeared within SECONDS (default $wait_limit).
 find_window() {
-    timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    local pattern=$1 what=$2 limit=${3:-$wait_limit} id
+    id=$(timeout "$limit" xdotool search --sync --onlyvisible --name "$pattern" | head -n 1) || true
+    [ -n "$id" ] || fail "no $what after $limit s ($(cat "$work/viewer.log" 2>/dev/null))"
+    echo "$id"
 }
 
 title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
@@ -58,7 +69,31 @@ expect_exit() {
     [ "$code" = "$1" ] || fail "exit code $code, expected $1 ($(cat "$work/viewer.log"))"
 }
 
-press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
+# Focuses a window, then runs one xdotool command in it (key ..., type ...).
+in_window() {
+    timeout "$wait_limit" xdotool windowfocus --sync "$1" "${@:2}" ||
+        fail "could not $2 ${*:3} in window $1"
+}
+
+press() { in_window "$1" key "${@:2}"; }
+
+# Which of the three pictures (red, green, blue) shows at client (X, Y) in a
+# new screenshot: FF0000, 00FF00, 0000FF, or none.
+picture_colour_at() {
+    shoot
+    local c
+    for c in FF0000 00FF00 0000FF; do
+        if shot_pixel_is "$1" "$2" "$c"; then echo "$c"; return; fi
+    done
+    echo none
+}
+
+# True when (X, Y) shows another of the pictures than COLOUR; the colour seen
+# stays in $shown_colour.
+picture_moved_from() {
+    shown_colour=$(picture_colour_at "$1" "$2")
+    [ "$shown_colour" != none ] && [ "$shown_colour" != "$3" ]
+}
 
 # The slideshow on three pictures (red, green, blue, the first shown): T with
 # 1 second shows the running title and advances twice; T again stops it.
@@ -67,16 +102,17 @@ press() { xdotool windowfocus --sync "$1" key "${@:2}"; }
 run_slideshow() {
     local shown=$1 x=$2 y=$3 shot=$4
     press "$main" t
-    dialog=$(find_window "^Kovlo: 自動送り$")
-    [ -n "$dialog" ] || fail "no interval dialog"
+    dialog=$(find_window "^Kovlo: 自動送り$" "interval dialog")
     keep_shot "$shot"
-    xdotool windowfocus --sync "$dialog" type 1
+    in_window "$dialog" type 1
     xdotool key Return
     local running
     running=$(printf ' 全3枚 ■ [J] で指定番にジャンプ ■ 1秒毎送り中 - [T] で解除 ■ %s' "$shown")
     wait_until "the running-slideshow title" title_is "$main" "$running"
-    wait_until "a slideshow step" client_pixel_is "$x" "$y" 00FF00
-    wait_until "a second slideshow step" client_pixel_is "$x" "$y" 0000FF
+    # A step is a change of picture. Each shows for a second, which a
+    # screenshot on a loaded machine can miss: no particular one is awaited.
+    wait_until "a slideshow step" picture_moved_from "$x" "$y" FF0000
+    wait_until "a second slideshow step" picture_moved_from "$x" "$y" "$shown_colour"
     press "$main" t
     wait_until "the title without the slideshow" title_is "$main" "$(fit_title 3 "$folder")"
 }
@@ -86,8 +122,7 @@ run_slideshow() {
 # folder as the caption shows it; SHOT the name of the box's screenshot.
 expect_no_files_box() {
     local shown=$1 shot=$2
-    box=$(find_window "^Kovlo - " 60)
-    [ -n "$box" ] || fail "no message box ($(cat "$work/viewer.log"))"
+    box=$(find_window "^Kovlo - " "message box" 60)
     title_is "$box" "Kovlo - $shown" || fail "caption '$(xdotool getwindowname "$box")'"
     [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
     keep_shot "$shot"

@@ -10,7 +10,7 @@
 # The checks drive the program with xdotool (real key presses and clicks) and
 # read screenshots of the root window. Exit code 77 (skipped) when the program
 # has not been built (tools/windows-build.sh).
-set -euo pipefail
+set -Eeuo pipefail
 
 check=$1 exe=$2 probe=$3 prefix=$4 replay=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,8 +61,7 @@ open_folder() {
     folder="$work/$1"
     "$probe" folder "$folder" "$2"
     start_viewer "$(windows_path "$folder")"
-    main=$(find_window "全$3枚" 60)
-    [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+    main=$(find_window "全$3枚" "main window" 60)
 }
 
 open_colours() {
@@ -138,8 +137,7 @@ check_keys() {
     press "$main" r
     wait_until "the file read again" client_pixel_is 396 274 00FF00
     press "$main" j
-    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$")
-    [ -n "$dialog" ] || fail "no jump dialog"
+    dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
     check_dialog_face "$dialog"
     keep_shot wine_jump
     xdotool windowfocus --sync "$dialog" type 3
@@ -237,8 +235,7 @@ open_by_argument() {
     folder=$1
     "$probe" folder "$folder" colours
     start_viewer "$2"
-    main=$(find_window "全3枚|^Kovlo - " 60)
-    [ -n "$main" ] || fail "no window for the argument '$2' ($(cat "$work/viewer.log"))"
+    main=$(find_window "全3枚|^Kovlo - " "window for the argument '$2'" 60)
     title_is "$main" "$(fit_title 3 "$folder")" || fail "argument '$2': window '$(xdotool getwindowname "$main")'"
     wait_until "the first picture" client_pixel_is 396 274 FF0000
     press "$main" Escape

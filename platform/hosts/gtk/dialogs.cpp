@@ -231,12 +231,10 @@ void host::DestroyDialogWindow(HWND dialogHwnd)
     if (GtkWidget *window = TakeHostWindow(GtkHost().dialogs, dialogHwnd)) gtk_widget_destroy(window);
 }
 
+// Only controls reach here: a dialog's caption is the template's, shown as
+// created.
 void host::SetControlText(HWND control, const std::string &utf8)
 {
-    if (HostDialog *dialog = FindDialog(control)) {
-        gtk_window_set_title(GTK_WINDOW(dialog->window), utf8.c_str());
-        return;
-    }
     GtkWidget *widget = FindControlWidget(control);
     if (GTK_IS_LABEL(widget)) {
         gtk_label_set_text(GTK_LABEL(widget), utf8.c_str());

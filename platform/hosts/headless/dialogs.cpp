@@ -23,10 +23,8 @@ void DestroyDialogWindow(HWND dialog)
     headless::State().windows.erase(dialog);  // its icon
 }
 
-void SetControlText(HWND control, const std::string &utf8)
-{
-    headless::State().controlTexts[control] = utf8;
-}
+// The layer keeps every control's text; ControlText reads it there.
+void SetControlText(HWND, const std::string &) {}
 
 void SetEditLimit(HWND edit, int maxCharacters) { headless::State().editLimits[edit] = maxCharacters; }
 
@@ -44,11 +42,6 @@ void ShowMessageBox(HWND owner, const std::string &textUtf8, const std::string &
 
 namespace headless {
 namespace {
-
-size_t Utf8Length(unsigned char lead)
-{
-    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
 
 // The entry that typing reaches: the focused control of the dialog.
 HWND TypingTarget()
@@ -70,7 +63,7 @@ bool TypeIntoDialog(const std::string &utf8)
     HWND edit = TypingTarget();
     if (edit == nullptr) return false;
     for (size_t i = 0; i < utf8.size();) {
-        size_t length = Utf8Length(static_cast<unsigned char>(utf8[i]));
+        size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
         char current[1024];
         GetWindowTextA(edit, current, sizeof current);
         layer::OnEditTextChanged(edit, Cp932ToUtf8(current) + utf8.substr(i, length));

@@ -39,7 +39,6 @@ struct HostState {
     std::function<void(const MessageBoxRecord &)> onMessageBox;
     std::vector<MessageBoxRecord> messageBoxes;
     std::map<HWND, WindowMirror> windows;
-    std::map<HWND, std::string> controlTexts;
     std::map<HWND, int> editLimits;
     std::vector<HWND> dialogs;
 };
