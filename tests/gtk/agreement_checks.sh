@@ -20,26 +20,10 @@ trap cleanup EXIT
 
 fail() { echo "FAIL ($scenario): $*" >&2; exit 1; }
 
-# The scenarios. Steps are replay commands, separated by ';'; after the first
-# picture and after each step both hosts' client areas are compared. The GTK
-# column says what is expected there: "same", or "differs: WHY" for a known
-# difference, which fails as soon as it no longer differs. Wine is covered by
-# the Windows program's own checks.
-#
-# scenario     | folder   | steps                                                  | gtk  | wine
-SCENARIOS='
-fit            | photo    | -                                                      | same | windows checks
-actual_pages   | scroll   | key Shift; hscroll SB_PAGERIGHT; hscroll SB_PAGERIGHT; hscroll SB_PAGELEFT; vscroll SB_PAGEDOWN; vscroll SB_PAGEDOWN; vscroll SB_PAGEUP | same | windows checks
-actual_lines   | scroll   | key Shift; hscroll SB_LINERIGHT; hscroll SB_LINERIGHT; hscroll SB_LINELEFT; vscroll SB_LINEDOWN; vscroll SB_LINEDOWN; vscroll SB_LINEUP | same | windows checks
-quarter_turn   | tall     | key Right; key Shift                                   | same | windows checks
-cannot_open    | broken   | key Shift; key Space                                   | same | windows checks
-one_pixel      | one      | key Shift                                              | same | windows checks
-panorama       | panorama | key Shift; hscroll SB_PAGERIGHT; hscroll SB_LINELEFT   | same | windows checks
-'
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../support/agreement_table.sh"
 
-field() { awk -F'|' -v n="$2" '{ gsub(/^ +| +$/, "", $n); print $n }' <<<"$1"; }
-
-row=$(grep -E "^$scenario +\|" <<<"$SCENARIOS" || true)
+row=$(scenario_row "$scenario")
 [ -n "$row" ] || fail "unknown scenario"
 folder_kind=$(field "$row" 2) steps=$(field "$row" 3) expected=$(field "$row" 4)
 
@@ -105,7 +89,6 @@ bar_measured_again() {
     [ $bar = "$previous" ]
 }
 
-split_steps() { tr ';' '\n' <<<"$steps" | sed 's/^ *//; s/ *$//' | grep -v '^-\?$' || true; }
 
 # The headless run: a reference picture of the client area before the first
 # step (ref_0.png) and after each (ref_N.png).
@@ -115,40 +98,11 @@ run_headless() {
     while read -r step; do
         n=$((n + 1))
         script+="$step"$'\n'"png $work/ref_$n.png"$'\n'
-    done < <(split_steps)
+    done < <(split_steps "$steps")
     "$replay" --screen 1920x1080 --frame "$frame" --bar "$bar" -- "$folder" <<<"$script" \
         >"$work/replay.log" 2>&1 || fail "replay failed: $(cat "$work/replay.log")"
     if grep -q '^replay:' "$work/replay.log"; then fail "replay: $(cat "$work/replay.log")"; fi
     step_count=$n
-}
-
-size_of() { identify -format '%w %h' "$1"; }
-
-# A press and release at a point of the window, for the bars' arrows and troughs.
-click_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
-
-# Where a user clicks for a scroll request, from the client size before it:
-# the arrows at the bars' ends, the troughs just inside them.
-click_for_request() {
-    local cw ch half=$((bar / 2))
-    read -r cw ch <<<"$(size_of "$2")"
-    case "$1" in
-    SB_LINELEFT) click_at "$half" $((ch + half)) ;;
-    SB_LINERIGHT) click_at $((cw - 1 - half)) $((ch + half)) ;;
-    SB_PAGELEFT) click_at $((bar + 2)) $((ch + half)) ;;
-    SB_PAGERIGHT) click_at $((cw - bar - 3)) $((ch + half)) ;;
-    SB_LINEUP) click_at $((cw + half)) "$half" ;;
-    SB_LINEDOWN) click_at $((cw + half)) $((ch - 1 - half)) ;;
-    SB_PAGEUP) click_at $((cw + half)) $((bar + 2)) ;;
-    SB_PAGEDOWN) click_at $((cw + half)) $((ch - bar - 3)) ;;
-    *) fail "no click for $1" ;;
-    esac
-}
-
-key_for() {
-    case "$1" in
-    Shift) echo shift ;; Space) echo space ;; *) echo "$1" ;;
-    esac
 }
 
 # One step on the real window; $2 is the reference of the state before it.
@@ -157,7 +111,7 @@ run_gtk_step() {
     read -r verb arg <<<"$1"
     case "$verb" in
     key) xdotool windowfocus --sync "$main" key "$(key_for "$arg")" ;;
-    hscroll | vscroll) click_for_request "$arg" "$2" ;;
+    hscroll | vscroll) click_for_request "$arg" "$2" "$bar" ;;
     *) fail "no GTK form of step '$1'" ;;
     esac
 }
@@ -195,13 +149,14 @@ folder="$work/$folder_kind"
 "$probe" folder "$folder" "$folder_kind" || fail "cannot make the $folder_kind folder"
 run_headless
 start_viewer "$folder"
+agree_x=$win_x agree_y=$win_y
 expect_reference 0
 n=0
 while read -r step; do
     run_gtk_step "$step" "$work/ref_$n.png"
     n=$((n + 1))
     expect_reference "$n" "$step"
-done < <(split_steps)
+done < <(split_steps "$steps")
 [ "$n" = "$step_count" ] || fail "ran $n steps of $step_count"
 stop_viewer
 echo "ok ($scenario: $((n + 1)) pictures agree, frame $frame, bars $bar)"
