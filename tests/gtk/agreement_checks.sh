@@ -7,7 +7,7 @@
 # The GTK window's metrics are measured first (its frame, and its scroll bars
 # from a screenshot) and given to the replay driver, so that both runs have
 # the same client area. Every wait is for a condition, bounded by a timeout.
-set -euo pipefail
+set -Eeuo pipefail
 
 scenario=$1 kovlo=$2 replay=$3 probe=$4
 work=$(mktemp -d)
@@ -18,37 +18,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL ($scenario): $*" >&2; exit 1; }
-
 here=$(cd "$(dirname "$0")" && pwd)
+check=$scenario
+. "$here/../support/x_checks.sh"
 . "$here/../support/agreement_table.sh"
 
 row=$(scenario_row "$scenario")
 [ -n "$row" ] || fail "unknown scenario"
 folder_kind=$(field "$row" 2) steps=$(field "$row" 3) expected=$(field "$row" 4)
 
-# Runs "$@" until it succeeds, for at most ten seconds (a screenshot alone
-# can take half a second on a busy machine).
-wait_until() {
-    local what=$1 deadline=$((SECONDS + 10)); shift
-    while [ $SECONDS -lt $deadline ]; do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-shoot() { import -window root "$work/shot.png"; }
-
 pixel_near() { [ "$("$probe" count "$work/shot.png" "$1" "$2" 1 1 "$3" 40)" = 1 ]; }
-
-find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 
 start_viewer() {
     "$kovlo" "$1" >"$work/viewer.log" 2>&1 &
     viewer_pid=$!
-    main=$(find_window "全" || true)
-    [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+    main=$(find_window "全" "main window")
     eval "$(xdotool getwindowgeometry --shell "$main")"
     win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
 }
