@@ -15,43 +15,19 @@
 // 4. The hyphens and apostrophes: for each, where it stands (later ones sort
 //    first) and which it is. A name without any sorts before one with some.
 //
-// The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG). The C and
-// POSIX locales map to ICU's "en_US_POSIX", whose collation is the byte order
-// with capitals first; the root collation stands in for them, so that a.jpg,
-// B.jpg and C.JPG sort as any user expects.
+// The locale is ICU's default (from LC_ALL, LC_COLLATE or LANG); see
+// icu_library.h for how the library is had.
 #include "platform/files/collation_key.h"
 
-#include <unicode/ucol.h>
-#include <unicode/uloc.h>
-#include <unicode/unorm2.h>
-#include <unicode/ustring.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 #include <cstring>
 
+#include "platform/files/icu_library.h"
 #include "platform/text/cp932.h"
 
 namespace {
-
-UCollator *OpenCollator()
-{
-    const char *locale = uloc_getDefault();
-    if (std::strncmp(locale, "en_US_POSIX", 11) == 0 || std::strcmp(locale, "c") == 0) locale = "";
-    UErrorCode status = U_ZERO_ERROR;
-    UCollator *collator = ucol_open(locale, &status);
-    if (U_FAILURE(status)) {
-        status = U_ZERO_ERROR;
-        collator = ucol_open("", &status);
-    }
-    if (U_FAILURE(status)) return nullptr;
-    ucol_setStrength(collator, UCOL_TERTIARY);
-    return collator;
-}
-
-const UCollator *Collator()
-{
-    static UCollator *collator = OpenCollator();  // opened once, thread-safe since C++11
-    return collator;
-}
 
 // The weight of a character that the word sort sets aside, or 0. The code page
 // 932 ones: apostrophe, full-width apostrophe, hyphen-minus, full-width
@@ -69,7 +45,7 @@ int WordSortWeight(UChar c)
 }
 
 // The name as UTF-16 in `text`.
-void ToUtf16(const char *name, size_t length, std::u16string *text)
+void ToUtf16(const IcuLibrary &icu, const char *name, size_t length, std::u16string *text)
 {
     text->resize(length);
     size_t i = 0;
@@ -79,13 +55,13 @@ void ToUtf16(const char *name, size_t length, std::u16string *text)
     UErrorCode status = U_ZERO_ERROR;
     int32_t units = 0;
     text->resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
-    u_strFromUTF8WithSub(reinterpret_cast<UChar *>(&(*text)[0]), int32_t(text->size()), &units,
+    icu.fromUtf8(reinterpret_cast<UChar *>(&(*text)[0]), int32_t(text->size()), &units,
                          utf8.data(), int32_t(utf8.size()), 0xFFFD, nullptr, &status);
     text->resize(U_SUCCESS(status) ? units : 0);
 }
 
 // Folds the letter case of `text` in place.
-void FoldCase(std::u16string *text, std::u16string *scratch)
+void FoldCase(const IcuLibrary &icu, std::u16string *text, std::u16string *scratch)
 {
     bool ascii = true;
     for (char16_t &c : *text) {
@@ -95,7 +71,7 @@ void FoldCase(std::u16string *text, std::u16string *scratch)
     if (ascii) return;  // the common case: only A to Z change
     scratch->resize(text->size() * 3 + 1);  // full folding grows a unit to at most 3
     UErrorCode status = U_ZERO_ERROR;
-    int32_t units = u_strFoldCase(reinterpret_cast<UChar *>(&(*scratch)[0]), int32_t(scratch->size()),
+    int32_t units = icu.foldCase(reinterpret_cast<UChar *>(&(*scratch)[0]), int32_t(scratch->size()),
                                   reinterpret_cast<const UChar *>(text->data()), int32_t(text->size()),
                                   U_FOLD_CASE_DEFAULT, &status);
     if (U_FAILURE(status)) return;
@@ -126,24 +102,24 @@ void SetAsideWordSortCharacters(std::u16string *text, std::string *marks)
 enum KanaType { kHalfWidthKatakana = 2, kKatakana = 3, kHiragana = 4 };
 
 // The full-width katakana of a half-width one (its compatibility form).
-UChar FullWidthKatakana(UChar c)
+UChar FullWidthKatakana(const IcuLibrary &icu, UChar c)
 {
     UErrorCode status = U_ZERO_ERROR;
-    const UNormalizer2 *nfkc = unorm2_getNFKCInstance(&status);
+    const UNormalizer2 *nfkc = icu.nfkcInstance(&status);
     UChar full[4];
-    int32_t length = U_SUCCESS(status) ? unorm2_getDecomposition(nfkc, c, full, 4, &status) : 0;
+    int32_t length = U_SUCCESS(status) ? icu.decomposition(nfkc, c, full, 4, &status) : 0;
     return U_SUCCESS(status) && length == 1 ? full[0] : c;
 }
 
 // Turns every kana of `text` into its hiragana (where there is one), noting
 // its type in `types`.
-void SetAsideKanaTypes(std::u16string *text, std::string *types)
+void SetAsideKanaTypes(const IcuLibrary &icu, std::u16string *text, std::string *types)
 {
     for (char16_t &c : *text) {
         KanaType type;
         if (c >= 0xFF66 && c <= 0xFF9D) {
             type = kHalfWidthKatakana;
-            c = FullWidthKatakana(c);
+            c = FullWidthKatakana(icu, c);
         } else if ((c >= 0x30A1 && c <= 0x30FA) || c == 0x30FC) {
             type = kKatakana;
         } else if (c >= 0x3041 && c <= 0x3096) {
@@ -158,17 +134,15 @@ void SetAsideKanaTypes(std::u16string *text, std::string *types)
 }
 
 // Level 1: ICU's key with its closing 0 turned into the separator.
-void AppendIcuKey(const std::u16string &text, std::string *key)
+void AppendIcuKey(const IcuLibrary &icu, const std::u16string &text, std::string *key)
 {
-    const UCollator *collator = Collator();
-    if (!collator) return;
     const UChar *units = reinterpret_cast<const UChar *>(text.data());
     size_t at = key->size();
     int32_t room = int32_t(text.size()) * 4 + 32;
     for (int attempt = 0; attempt < 2; ++attempt) {
         key->resize(at + room);
         uint8_t *into = reinterpret_cast<uint8_t *>(&(*key)[at]);
-        int32_t size = ucol_getSortKey(collator, units, int32_t(text.size()), into, room);
+        int32_t size = icu.getSortKey(icu.collator, units, int32_t(text.size()), into, room);
         if (size <= room) {
             key->resize(at + (size > 0 ? size - 1 : 0));
             break;
@@ -198,19 +172,34 @@ void AppendTieBreak(const std::u16string &text, std::string *key)
     key->resize(at + n);
 }
 
+// Without the library (not installed), the bytes with ASCII letters folded,
+// each plus one: still one consistent order, if a plainer one.
+void AppendByteKey(const char *name, size_t length, std::string *key)
+{
+    for (size_t i = 0; i < length && name[i]; ++i) {
+        unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+        key->push_back(char(c == 0xFF ? c : c + 1));
+    }
+    key->push_back(0);
+}
+
 }  // namespace
 
 void AppendCollationKey(const char *name, size_t length, std::string *key)
 {
+    IcuLibraryUse use;
+    if (!use.library()) return AppendByteKey(name, length, key);
+    const IcuLibrary &icu = *use.library();
     thread_local std::u16string text, scratch;  // kept between calls: no allocation per name
     thread_local std::string marks, types;
     marks.clear();
     types.clear();
-    ToUtf16(name, strnlen(name, length), &text);
-    FoldCase(&text, &scratch);
+    ToUtf16(icu, name, strnlen(name, length), &text);
+    FoldCase(icu, &text, &scratch);
     SetAsideWordSortCharacters(&text, &marks);
-    SetAsideKanaTypes(&text, &types);
-    AppendIcuKey(text, key);
+    SetAsideKanaTypes(icu, &text, &types);
+    AppendIcuKey(icu, text, key);
     key->append(types);
     AppendTieBreak(text, key);
     key->append(marks);
