@@ -29,6 +29,8 @@
 
 namespace {
 
+const size_t kShortName = 512;  // names shorter than this take the ASCII path without allocating
+
 // The weight of a character that the word sort sets aside, or 0. The code page
 // 932 ones: apostrophe, full-width apostrophe, hyphen-minus, full-width
 // hyphen-minus, hyphen.
@@ -134,20 +136,16 @@ void SetAsideKanaTypes(const IcuLibrary &icu, std::u16string *text, std::string 
 }
 
 // Level 1: ICU's key with its closing 0 turned into the separator.
-void AppendIcuKey(const IcuLibrary &icu, const std::u16string &text, std::string *key)
+void AppendIcuKey(const IcuLibrary &icu, const UChar *units, int32_t count, std::string *key)
 {
-    const UChar *units = reinterpret_cast<const UChar *>(text.data());
-    size_t at = key->size();
-    int32_t room = int32_t(text.size()) * 4 + 32;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        key->resize(at + room);
-        uint8_t *into = reinterpret_cast<uint8_t *>(&(*key)[at]);
-        int32_t size = icu.getSortKey(icu.collator, units, int32_t(text.size()), into, room);
-        if (size <= room) {
-            key->resize(at + (size > 0 ? size - 1 : 0));
-            break;
-        }
-        room = size;
+    uint8_t buffer[512];
+    int32_t size = icu.getSortKey(icu.collator, units, count, buffer, int32_t(sizeof buffer));
+    if (size > int32_t(sizeof buffer)) {
+        std::string large(size, '\0');
+        size = icu.getSortKey(icu.collator, units, count, reinterpret_cast<uint8_t *>(&large[0]), size);
+        key->append(large, 0, size > 0 ? size - 1 : 0);
+    } else if (size > 0) {
+        key->append(reinterpret_cast<const char *>(buffer), size - 1);
     }
     key->push_back(1);
 }
@@ -184,6 +182,31 @@ void AppendByteKey(const char *name, size_t length, std::string *key)
     key->push_back(0);
 }
 
+// An ASCII name, the common case, in one pass: the key the general path gives
+// it, with nothing to convert, no case but A to Z to fold and no kana.
+void AppendAsciiKey(const IcuLibrary &icu, const char *name, size_t length, std::string *key)
+{
+    UChar units[kShortName];
+    char tieBreak[kShortName];
+    std::string marks;
+    int32_t kept = 0;
+    for (size_t i = 0; i < length; ++i) {
+        char c = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] + ('a' - 'A')) : name[i];
+        if (int weight = WordSortWeight(c)) {
+            AppendWordSortMark(i, weight, &marks);
+        } else {
+            units[kept] = UChar(c);
+            tieBreak[kept++] = char(c + 1);
+        }
+    }
+    AppendIcuKey(icu, units, kept, key);
+    key->push_back(1);  // the kana level, empty
+    key->append(tieBreak, kept);
+    key->push_back(1);
+    key->append(marks);
+    key->push_back(0);
+}
+
 }  // namespace
 
 void AppendCollationKey(const char *name, size_t length, std::string *key)
@@ -191,15 +214,20 @@ void AppendCollationKey(const char *name, size_t length, std::string *key)
     IcuLibraryUse use;
     if (!use.library()) return AppendByteKey(name, length, key);
     const IcuLibrary &icu = *use.library();
+    length = strnlen(name, length);
+    key->reserve(key->size() + 64 + 8 * length);  // ICU's levels and ours: no growing on the way
+    if (length < kShortName && IsAscii(std::string_view(name, length))) {
+        return AppendAsciiKey(icu, name, length, key);
+    }
     thread_local std::u16string text, scratch;  // kept between calls: no allocation per name
     thread_local std::string marks, types;
     marks.clear();
     types.clear();
-    ToUtf16(icu, name, strnlen(name, length), &text);
+    ToUtf16(icu, name, length, &text);
     FoldCase(icu, &text, &scratch);
     SetAsideWordSortCharacters(&text, &marks);
     SetAsideKanaTypes(icu, &text, &types);
-    AppendIcuKey(icu, text, key);
+    AppendIcuKey(icu, reinterpret_cast<const UChar *>(text.data()), int32_t(text.size()), key);
     key->append(types);
     AppendTieBreak(text, key);
     key->append(marks);
