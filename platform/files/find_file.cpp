@@ -47,12 +47,14 @@ std::vector<uint32_t> MatchEntries(const std::string &last, const FolderListing 
     // A plain name may also be the entry's own bytes: a name with no code
     // page 932 form that reached the application as UTF-8 (an argument).
     const bool plainName = !HasWildcard(last);
+    const WildcardPattern pattern(last);
     std::vector<uint32_t> found;
     for (size_t i = 0; i < listing.entries.size(); ++i) {
         const ListedEntry &entry = listing.entries[i];
-        bool admitted = MatchWildcard(last, entry.appName) ||
-                        (plainName && !entry.realName.empty() && last == entry.realName);
-        if (entry.appName.size() < MAX_PATH && admitted) found.push_back(uint32_t(i));
+        if (entry.appName.size() >= MAX_PATH) continue;
+        if (pattern.Matches(entry.appName) || (plainName && !entry.realName.empty() && last == entry.realName)) {
+            found.push_back(uint32_t(i));
+        }
     }
     return found;
 }

@@ -1,6 +1,12 @@
 // Wildcard matching over code page 932 characters. The classic two-cursor
 // walk with one remembered star: linear in practice and never exponential,
 // whatever the pattern holds. Characters are decoded in place, no copies.
+//
+// A prepared pattern of the form "*text" or "*text*" with ASCII text needs no
+// walk of the pattern: the name matches when the text, letter case folded,
+// stands at its end (or anywhere in it) from one of its character boundaries.
+// ASCII text never meets half of a double-byte character there, since every
+// byte it is compared with is below 0x80 and so a whole character.
 #include "platform/files/wildcard.h"
 
 #include "platform/text/cp932.h"
@@ -19,6 +25,59 @@ unsigned CharacterAt(std::string_view text, size_t at, size_t *width)
     }
     *width = 1;
     return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
+}
+
+unsigned char FoldAscii(unsigned char b)
+{
+    return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
+}
+
+// Whether `name` from `at` starts with `lower` (already in lower case).
+bool HasTextAt(std::string_view name, size_t at, std::string_view lower)
+{
+    if (name.size() - at < lower.size()) return false;
+    for (size_t i = 0; i < lower.size(); ++i) {
+        if (FoldAscii(static_cast<unsigned char>(name[at + i])) != static_cast<unsigned char>(lower[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The width of the character at `at`, as CharacterAt counts it.
+size_t WidthAt(std::string_view text, size_t at)
+{
+    return IsLeadByteOf932(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+}
+
+bool IsCharacterBoundary(std::string_view text, size_t at)
+{
+    size_t i = 0;
+    while (i < at) i += WidthAt(text, i);
+    return i == at;
+}
+
+bool EndsWithText(std::string_view name, std::string_view lower)
+{
+    return name.size() >= lower.size() && HasTextAt(name, name.size() - lower.size(), lower) &&
+           IsCharacterBoundary(name, name.size() - lower.size());
+}
+
+bool ContainsText(std::string_view name, std::string_view lower)
+{
+    for (size_t at = 0; at + lower.size() <= name.size(); at += WidthAt(name, at)) {
+        if (HasTextAt(name, at, lower)) return true;
+    }
+    return false;
+}
+
+// Plain ASCII text with no wildcard in it, and at least one byte of it.
+bool IsPlainAsciiText(std::string_view text)
+{
+    for (unsigned char c : text) {
+        if (c >= 0x80 || c == '*' || c == '?') return false;
+    }
+    return !text.empty();
 }
 
 }  // namespace
@@ -58,4 +117,27 @@ bool HasWildcard(std::string_view pattern)
         if (c == '*' || c == '?') return true;
     }
     return false;
+}
+
+WildcardPattern::WildcardPattern(std::string_view pattern) : pattern_(pattern), shape_(kGeneral)
+{
+    if (pattern.size() < 2 || pattern.front() != '*') return;
+    std::string_view text = pattern.substr(1);
+    Shape shape = kEndsWith;
+    if (text.back() == '*') {
+        text.remove_suffix(1);
+        shape = kContains;
+    }
+    if (!IsPlainAsciiText(text)) return;
+    for (unsigned char c : text) text_.push_back(char(FoldAscii(c)));
+    shape_ = shape;
+}
+
+bool WildcardPattern::Matches(std::string_view name) const
+{
+    switch (shape_) {
+    case kEndsWith: return EndsWithText(name, text_);
+    case kContains: return ContainsText(name, text_);
+    default: return MatchWildcard(pattern_, name);
+    }
 }
