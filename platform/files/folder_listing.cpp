@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/files/name_table.h"
+#include "platform/text/cp932.h"
 
 namespace {
 
@@ -65,6 +66,33 @@ DWORD KnownAttributes(const dirent *entry)
     return AttributesFor(entry->d_type == DT_DIR, entry->d_name);
 }
 
+// Appends `name` and its closing 0 byte to the listing's text; returns where
+// it begins.
+uint32_t AppendName(std::string_view name, FolderListing *listing)
+{
+    uint32_t at = uint32_t(listing->text.size());
+    listing->text.append(name.data(), name.size());
+    listing->text.push_back(0);
+    return at;
+}
+
+// Adds one entry. An ASCII name is the same bytes for the application, and is
+// stored once without asking the name table.
+void AddEntry(const FolderKey &key, const dirent *entry, FolderListing *listing)
+{
+    std::string_view realName(entry->d_name);
+    ListedEntry listed = {0, uint32_t(realName.size()), 0, uint32_t(realName.size()), KnownAttributes(entry)};
+    if (IsAscii(realName)) {
+        listed.appAt = listed.realAt = AppendName(realName, listing);
+    } else {
+        std::string appName = AppNameOf(key, listing->realFolder, entry->d_name);
+        listed.appAt = listed.realAt = AppendName(appName, listing);
+        listed.appLength = uint32_t(appName.size());
+        if (appName != realName) listed.realAt = AppendName(realName, listing);
+    }
+    listing->entries.push_back(listed);
+}
+
 // Reads the folder; `info` receives its state after the reading.
 std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct stat *info)
 {
@@ -77,15 +105,15 @@ std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct 
     }
     auto listing = std::make_shared<FolderListing>();
     listing->realFolder = realFolder;
+    bool fits = true;  // the text's offsets are 32 bits
     while (const dirent *entry = readdir(dir)) {
         if (IsDotOrDotDot(entry->d_name)) continue;
-        std::string appName = AppNameOf(key, realFolder, entry->d_name);
-        std::string realName = appName == entry->d_name ? std::string() : std::string(entry->d_name);
-        listing->entries.push_back({std::move(appName), std::move(realName), KnownAttributes(entry)});
+        fits = fits && listing->text.size() < (1u << 31);
+        if (fits) AddEntry(key, entry, listing.get());
     }
     bool stated = fstat(dirfd(dir), info) == 0;
     closedir(dir);
-    return stated ? listing : nullptr;
+    return stated && fits ? listing : nullptr;
 }
 
 std::shared_ptr<const FolderListing> KeptListingOf(const std::string &realFolder)
@@ -120,7 +148,7 @@ std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder)
 DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry)
 {
     if (entry.attributes) return entry.attributes;
-    const std::string &name = entry.realName.empty() ? entry.appName : entry.realName;
+    std::string name(listing.RealName(entry));
     struct stat info;
     std::string path = listing.realFolder + "/" + name;
     return AttributesFor(stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode), name.c_str());

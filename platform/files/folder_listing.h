@@ -10,21 +10,38 @@
 // stamps cannot be trusted that far.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32.h"
 
+// One entry; its names lie in the listing's text, each ended by a 0 byte.
 struct ListedEntry {
-    std::string appName;   // the code page 932 name (see name_table.h)
-    std::string realName;  // the file system's own bytes; empty when the same as appName
-    DWORD attributes;      // 0 for a link or an entry of unknown type: ask when reported
+    uint32_t appAt;       // the code page 932 name (see name_table.h)
+    uint32_t appLength;
+    uint32_t realAt;      // the file system's own bytes; the same as appAt when they are equal
+    uint32_t realLength;
+    DWORD attributes;     // 0 for a link or an entry of unknown type: ask when reported
 };
 
 struct FolderListing {
     std::string realFolder;
+    std::string text;                  // all names, one block: no allocation per entry
     std::vector<ListedEntry> entries;  // in the order the file system gives them
+
+    std::string_view AppName(const ListedEntry &entry) const
+    {
+        return std::string_view(text.data() + entry.appAt, entry.appLength);
+    }
+    const char *AppNameText(const ListedEntry &entry) const { return text.data() + entry.appAt; }
+    std::string_view RealName(const ListedEntry &entry) const
+    {
+        return std::string_view(text.data() + entry.realAt, entry.realLength);
+    }
+    bool HasOwnRealName(const ListedEntry &entry) const { return entry.realAt != entry.appAt; }
 };
 
 // The listing of a folder ("." and ".." left out); null when it cannot be read.

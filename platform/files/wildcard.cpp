@@ -44,17 +44,15 @@ bool HasTextAt(std::string_view name, size_t at, std::string_view lower)
     return true;
 }
 
-// The width of the character at `at`, as CharacterAt counts it.
-size_t WidthAt(std::string_view text, size_t at)
-{
-    return IsLeadByteOf932(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
-}
-
+// Whether a character begins at `at` (before the last byte), as the walk
+// from the start would find. A character begins after any byte that is not a
+// lead byte, and the lead bytes after that one pair off: so it begins at `at`
+// when the run of lead bytes just before it is even.
 bool IsCharacterBoundary(std::string_view text, size_t at)
 {
-    size_t i = 0;
-    while (i < at) i += WidthAt(text, i);
-    return i == at;
+    size_t run = 0;
+    while (run < at && IsLeadByteOf932(static_cast<unsigned char>(text[at - 1 - run]))) ++run;
+    return run % 2 == 0;
 }
 
 bool EndsWithText(std::string_view name, std::string_view lower)
@@ -65,8 +63,12 @@ bool EndsWithText(std::string_view name, std::string_view lower)
 
 bool ContainsText(std::string_view name, std::string_view lower)
 {
-    for (size_t at = 0; at + lower.size() <= name.size(); at += WidthAt(name, at)) {
-        if (HasTextAt(name, at, lower)) return true;
+    const unsigned char first = static_cast<unsigned char>(lower[0]);
+    for (size_t at = 0; at + lower.size() <= name.size(); ++at) {
+        if (FoldAscii(static_cast<unsigned char>(name[at])) == first && HasTextAt(name, at, lower) &&
+            IsCharacterBoundary(name, at)) {
+            return true;
+        }
     }
     return false;
 }
