@@ -9,6 +9,8 @@
 // byte it is compared with is below 0x80 and so a whole character.
 #include "platform/files/wildcard.h"
 
+#include <cstring>
+
 #include "platform/text/cp932.h"
 
 namespace {
@@ -61,14 +63,24 @@ bool EndsWithText(std::string_view name, std::string_view lower)
            IsCharacterBoundary(name, name.size() - lower.size());
 }
 
+// Where the text may begin at or after `from`: the next byte that folds to
+// its first byte (a search for that byte alone when it is not a letter).
+size_t NextCandidate(std::string_view name, size_t from, unsigned char first)
+{
+    if (first < 'a' || first > 'z') {
+        const void *found = std::memchr(name.data() + from, first, name.size() - from);
+        return found ? static_cast<const char *>(found) - name.data() : name.size();
+    }
+    while (from < name.size() && FoldAscii(static_cast<unsigned char>(name[from])) != first) ++from;
+    return from;
+}
+
 bool ContainsText(std::string_view name, std::string_view lower)
 {
     const unsigned char first = static_cast<unsigned char>(lower[0]);
-    for (size_t at = 0; at + lower.size() <= name.size(); ++at) {
-        if (FoldAscii(static_cast<unsigned char>(name[at])) == first && HasTextAt(name, at, lower) &&
-            IsCharacterBoundary(name, at)) {
-            return true;
-        }
+    for (size_t at = NextCandidate(name, 0, first); at + lower.size() <= name.size();
+         at = NextCandidate(name, at + 1, first)) {
+        if (HasTextAt(name, at, lower) && IsCharacterBoundary(name, at)) return true;
     }
     return false;
 }

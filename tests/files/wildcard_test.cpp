@@ -90,7 +90,7 @@ std::vector<std::string> AwkwardNames()
 TEST(WildcardPattern, AnswersAsTheWalkDoes)
 {
     const char *const patterns[] = {
-        "*.jpg", "*.JPE*", "*.jfi*", "*j", "*.*", "*x*", "**", "*", "*?", "*.jp?", "*\x83*", "x*", "*.j*g",
+        "*.jpg", "*.JPE*", "*.jfi*", "*j", "*.*", "*x*", "*Jp*", "**", "*", "*?", "*.jp?", "*\x83*", "x*", "*.j*g",
     };
     const std::vector<std::string> names = AwkwardNames();
     for (const char *pattern : patterns) {
