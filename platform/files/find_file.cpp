@@ -53,6 +53,7 @@ Found MatchEntries(const std::string &last, const FolderListing &listing)
     const bool plainName = !HasWildcard(last);
     const WildcardPattern pattern(last);
     auto found = std::make_shared<std::vector<uint32_t>>();
+    found->reserve(listing.entries.size());  // touched only as far as it fills: no copying as it grows
     for (size_t i = 0; i < listing.entries.size(); ++i) {
         const ListedEntry &entry = listing.entries[i];
         if (entry.appLength >= MAX_PATH) continue;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/files/name_table.h"
@@ -81,16 +82,33 @@ uint32_t AppendName(std::string_view name, FolderListing *listing)
 void AddEntry(const FolderKey &key, const dirent *entry, FolderListing *listing)
 {
     std::string_view realName(entry->d_name);
-    ListedEntry listed = {0, uint32_t(realName.size()), 0, uint32_t(realName.size()), KnownAttributes(entry)};
+    ListedEntry listed = {0, uint16_t(realName.size()), 0, KnownAttributes(entry)};
     if (IsAscii(realName)) {
-        listed.appAt = listed.realAt = AppendName(realName, listing);
+        listed.appAt = AppendName(realName, listing);
     } else {
         std::string appName = AppNameOf(key, listing->realFolder, entry->d_name);
-        listed.appAt = listed.realAt = AppendName(appName, listing);
-        listed.appLength = uint32_t(appName.size());
-        if (appName != realName) listed.realAt = AppendName(realName, listing);
+        listed.appAt = AppendName(appName, listing);
+        listed.appLength = uint16_t(appName.size());
+        if (appName != realName) {
+            AppendName(realName, listing);  // right after the code page 932 name
+            listed.realLength = uint16_t(realName.size());
+        }
     }
     listing->entries.push_back(listed);
+}
+
+// Room for the entries the folder's size suggests, so that the listing
+// seldom grows (and copies itself) while it is read. Most file systems give a
+// folder at least as many bytes as its names take; a guess either way only
+// costs time.
+void ReserveFor(DIR *dir, FolderListing *listing)
+{
+    const off_t kMostReserved = 64 << 20;
+    struct stat info;
+    if (fstat(dirfd(dir), &info) != 0 || info.st_size <= 0) return;
+    off_t bytes = std::min<off_t>(info.st_size, kMostReserved);
+    listing->text.reserve(size_t(bytes));
+    listing->entries.reserve(size_t(bytes / 24));
 }
 
 // Reads the folder; `info` receives its state after the reading.
@@ -105,6 +123,7 @@ std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct 
     }
     auto listing = std::make_shared<FolderListing>();
     listing->realFolder = realFolder;
+    ReserveFor(dir, listing.get());
     bool fits = true;  // the text's offsets are 32 bits
     while (const dirent *entry = readdir(dir)) {
         if (IsDotOrDotDot(entry->d_name)) continue;

@@ -19,11 +19,13 @@
 #include "platform/win32.h"
 
 // One entry; its names lie in the listing's text, each ended by a 0 byte.
+// Small, since a listing may hold many thousands (a name has at most 255
+// bytes, a stand-in about twice as many: 16 bits hold either length).
 struct ListedEntry {
     uint32_t appAt;       // the code page 932 name (see name_table.h)
-    uint32_t appLength;
-    uint32_t realAt;      // the file system's own bytes; the same as appAt when they are equal
-    uint32_t realLength;
+    uint16_t appLength;
+    uint16_t realLength;  // the file system's own bytes, stored after the code page 932
+                          // name when they differ from it; 0 when they are the same
     DWORD attributes;     // 0 for a link or an entry of unknown type: ask when reported
 };
 
@@ -37,11 +39,12 @@ struct FolderListing {
         return std::string_view(text.data() + entry.appAt, entry.appLength);
     }
     const char *AppNameText(const ListedEntry &entry) const { return text.data() + entry.appAt; }
+    bool HasOwnRealName(const ListedEntry &entry) const { return entry.realLength != 0; }
     std::string_view RealName(const ListedEntry &entry) const
     {
-        return std::string_view(text.data() + entry.realAt, entry.realLength);
+        if (!HasOwnRealName(entry)) return AppName(entry);
+        return std::string_view(text.data() + entry.appAt + entry.appLength + 1, entry.realLength);
     }
-    bool HasOwnRealName(const ListedEntry &entry) const { return entry.realAt != entry.appAt; }
 };
 
 // The listing of a folder ("." and ".." left out); null when it cannot be read.
