@@ -118,15 +118,21 @@ static const char *SortKeyOf(const char *name, char *key, int room, std::vector<
     return LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, large->data(), size) == size ? large->data() : NULL;
 }
 
+// The first 8 bytes of a key as a number that orders as they do.
+static uint64_t HeadOf(const char *key)
+{
+    uint64_t head = 0;
+    for (int i = 0; i < 8 && key[i]; ++i) head |= uint64_t(static_cast<unsigned char>(key[i])) << (56 - 8 * i);
+    return head;
+}
+
 // The entry of one slot: the head of its key, and the rest kept in `keys`.
 static bool AddSortEntry(const char *key, int slot, SortKeys *keys, SortEntry *entry)
 {
-    entry->head = 0;
+    entry->head = HeadOf(key);
     entry->restAt = 0;
     entry->slot = slot;
-    int i = 0;
-    for (; i < 8 && key[i]; ++i) entry->head |= uint64_t(static_cast<unsigned char>(key[i])) << (56 - 8 * i);
-    if (i < 8) return true;
+    if (!(entry->head & 0xFF)) return true;  // the key ends within its head
     size_t rest = strlen(key + 8) + 1;
     if (keys->used > UINT32_MAX || !MakeRoom(keys, rest)) return false;
     entry->restAt = uint32_t(keys->used);
@@ -149,12 +155,54 @@ static bool MakeSortEntries(const char *scratch, int count, int stride, SortKeys
     return true;
 }
 
-// A key has no 0 byte before its end, so a head whose last byte is 0 holds
-// the whole key.
-static bool KeyBefore(const char *rests, const SortEntry &a, const SortEntry &b)
+// Puts `count` entries in the order of their heads, stably: a radix sort from
+// the lowest byte up, one byte a pass, passing over bytes that every head
+// shares. `spare` has room for as many entries.
+static void SortByHead(SortEntry *entries, size_t count, SortEntry *spare)
 {
-    if (a.head != b.head) return a.head < b.head;
-    return (a.head & 0xFF) && strcmp(rests + a.restAt, rests + b.restAt) < 0;
+    SortEntry *from = entries, *to = spare;
+    for (int shift = 0; shift < 64; shift += 8) {
+        size_t starts[257] = {0};
+        for (size_t i = 0; i < count; ++i) starts[((from[i].head >> shift) & 0xFF) + 1]++;
+        if (std::find(starts + 1, starts + 257, count) != starts + 257) continue;
+        for (int b = 0; b < 256; ++b) starts[b + 1] += starts[b];
+        for (size_t i = 0; i < count; ++i) to[starts[(from[i].head >> shift) & 0xFF]++] = from[i];
+        std::swap(from, to);
+    }
+    if (from != entries) std::copy(from, from + count, entries);
+}
+
+static void SortTies(SortEntry *entries, size_t count, const char *rests, SortEntry *spare);
+
+// Puts a run of entries whose keys agree up to where their rests begin in the
+// order of their rests: a short run by comparing them, a long one by the
+// next 8 bytes as new heads, and so on.
+static void SortRests(SortEntry *run, size_t count, const char *rests, SortEntry *spare)
+{
+    const size_t shortRun = 32;
+    if (count < shortRun) {
+        std::stable_sort(run, run + count, [rests](const SortEntry &a, const SortEntry &b) {
+            return strcmp(rests + a.restAt, rests + b.restAt) < 0;
+        });
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        run[i].head = HeadOf(rests + run[i].restAt);
+        run[i].restAt += 8;  // read only when the new head holds 8 bytes of the key
+    }
+    SortByHead(run, count, spare);
+    SortTies(run, count, rests, spare);
+}
+
+// Puts each run of equal heads in the order of the rest of their keys. A key
+// has no 0 byte before its end, so a head whose last byte is 0 holds the
+// whole key: such a run is of equal keys and keeps the order found.
+static void SortTies(SortEntry *entries, size_t count, const char *rests, SortEntry *spare)
+{
+    for (size_t first = 0, last = 0; first < count; first = last) {
+        for (last = first + 1; last < count && entries[last].head == entries[first].head;) ++last;
+        if (last - first > 1 && (entries[first].head & 0xFF)) SortRests(entries + first, last - first, rests, spare);
+    }
 }
 
 // The slots in their order: by their sort keys, or by lstrcmpiA should a key
@@ -164,9 +212,9 @@ static void SortSlots(const char *scratch, int count, int stride, std::vector<So
     SortKeys keys = {NULL, 0, 0};
     entries->resize(count);
     if (MakeSortEntries(scratch, count, stride, &keys, entries->data())) {
-        const char *bytes = keys.bytes;
-        std::stable_sort(entries->begin(), entries->end(),
-                         [bytes](const SortEntry &a, const SortEntry &b) { return KeyBefore(bytes, a, b); });
+        std::vector<SortEntry> spare(count);
+        SortByHead(entries->data(), count, spare.data());
+        SortTies(entries->data(), count, keys.bytes, spare.data());
     } else {
         for (int i = 0; i < count; ++i) (*entries)[i].slot = i;
         std::stable_sort(entries->begin(), entries->end(), [&](const SortEntry &a, const SortEntry &b) {
