@@ -105,17 +105,27 @@ static bool MakeRoom(SortKeys *keys, size_t size)
     return true;
 }
 
-// The sort key of `name` into `key` (LCMapStringA: the keys of lstrcmpiA's
+// A sort key made: its bytes and their number, the closing 0 byte included;
+// size 0 when none could be made.
+struct Key {
+    const char *bytes;
+    int size;
+};
+
+// The sort key of `name` in `buffer` (LCMapStringA: the keys of lstrcmpiA's
 // own order, so that the sort compares bytes instead of collating every
-// pair), or NULL. A key too long for `room` bytes goes to `large`.
-static const char *SortKeyOf(const char *name, char *key, int room, std::vector<char> *large)
+// pair). A key too long for the buffer goes to `large`.
+static Key SortKeyOf(const char *name, char *buffer, int room, std::vector<char> *large)
 {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    if (LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, key, room) > 0) return key;
+    Key key = {buffer, LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, buffer, room)};
+    if (key.size > 0) return key;
     int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, NULL, 0);
-    if (size <= 0) return NULL;
+    if (size <= 0) return key;
     large->resize(size);
-    return LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, large->data(), size) == size ? large->data() : NULL;
+    key.bytes = large->data();
+    key.size = LCMapStringA(LOCALE_USER_DEFAULT, flags, name, -1, large->data(), size) == size ? size : 0;
+    return key;
 }
 
 // The first 8 bytes of a key as a number that orders as they do.
@@ -127,16 +137,16 @@ static uint64_t HeadOf(const char *key)
 }
 
 // The entry of one slot: the head of its key, and the rest kept in `keys`.
-static bool AddSortEntry(const char *key, int slot, SortKeys *keys, SortEntry *entry)
+static bool AddSortEntry(Key key, int slot, SortKeys *keys, SortEntry *entry)
 {
-    entry->head = HeadOf(key);
+    entry->head = HeadOf(key.bytes);
     entry->restAt = 0;
     entry->slot = slot;
-    if (!(entry->head & 0xFF)) return true;  // the key ends within its head
-    size_t rest = strlen(key + 8) + 1;
+    if (key.size <= 8) return true;  // the head holds it all
+    size_t rest = size_t(key.size) - 8;
     if (keys->used > UINT32_MAX || !MakeRoom(keys, rest)) return false;
     entry->restAt = uint32_t(keys->used);
-    memcpy(keys->bytes + keys->used, key + 8, rest);
+    memcpy(keys->bytes + keys->used, key.bytes + 8, rest);
     keys->used += rest;
     return true;
 }
@@ -146,11 +156,11 @@ static bool MakeSortEntries(const char *scratch, int count, int stride, SortKeys
 {
     const size_t typicalRest = 32;  // a key is about three bytes per character
     if (!MakeRoom(keys, size_t(count) * typicalRest)) return false;
-    char key[1024];  // enough for any name but the longest
+    char buffer[1024];  // enough for any name but the longest
     std::vector<char> large;
     for (int i = 0; i < count; ++i) {
-        const char *made = SortKeyOf(scratch + size_t(i) * stride, key, sizeof key, &large);
-        if (!made || !AddSortEntry(made, i, keys, &entries[i])) return false;
+        Key key = SortKeyOf(scratch + size_t(i) * stride, buffer, sizeof buffer, &large);
+        if (key.size <= 0 || !AddSortEntry(key, i, keys, &entries[i])) return false;
     }
     return true;
 }
