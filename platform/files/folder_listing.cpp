@@ -99,8 +99,9 @@ void AddEntry(const FolderKey &key, const dirent *entry, FolderListing *listing)
 
 // Room for the entries the folder's size suggests, so that the listing
 // seldom grows (and copies itself) while it is read. Most file systems give a
-// folder at least as many bytes as its names take; a guess either way only
-// costs time.
+// folder at least as many bytes as its names take, ext4 8 bytes more an entry
+// and rounded up to 4; a guess either way only costs time, and room never
+// filled is never touched.
 void ReserveFor(DIR *dir, FolderListing *listing)
 {
     const off_t kMostReserved = 64 << 20;
@@ -127,8 +128,9 @@ std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct 
     bool fits = true;  // the text's offsets are 32 bits
     while (const dirent *entry = readdir(dir)) {
         if (IsDotOrDotDot(entry->d_name)) continue;
-        fits = fits && listing->text.size() < (1u << 31);
-        if (fits) AddEntry(key, entry, listing.get());
+        fits = listing->text.size() < (1u << 31);
+        if (!fits) break;
+        AddEntry(key, entry, listing.get());
     }
     bool stated = fstat(dirfd(dir), info) == 0;
     closedir(dir);

@@ -15,6 +15,11 @@
 
 namespace {
 
+unsigned char FoldAscii(unsigned char b)
+{
+    return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
+}
+
 // The character at `at`: a double-byte character as lead * 256 + trail, a
 // single byte as itself with ASCII letters folded to lower case (a lead byte
 // at the very end stands alone). Sets `width` to its length in bytes.
@@ -26,12 +31,7 @@ unsigned CharacterAt(std::string_view text, size_t at, size_t *width)
         return b * 256u + static_cast<unsigned char>(text[at + 1]);
     }
     *width = 1;
-    return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
-}
-
-unsigned char FoldAscii(unsigned char b)
-{
-    return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
+    return FoldAscii(b);
 }
 
 // Whether `name` from `at` starts with `lower` (already in lower case).
@@ -46,10 +46,10 @@ bool HasTextAt(std::string_view name, size_t at, std::string_view lower)
     return true;
 }
 
-// Whether a character begins at `at` (before the last byte), as the walk
-// from the start would find. A character begins after any byte that is not a
-// lead byte, and the lead bytes after that one pair off: so it begins at `at`
-// when the run of lead bytes just before it is even.
+// Whether a character begins at `at` (< text.size()), as the walk from the
+// start would find. A character begins after any byte that is not a lead byte
+// (a single byte or a second one), and the lead bytes after it pair off: so
+// one begins at `at` when the run of lead bytes just before it is even.
 bool IsCharacterBoundary(std::string_view text, size_t at)
 {
     size_t run = 0;
