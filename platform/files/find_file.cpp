@@ -1,7 +1,7 @@
 // FindFirstFileA, FindNextFileA, FindClose.
 //
 // Implemented: the last component of the pattern may hold '*' and '?'
-// (matched by MatchWildcard); a pattern without them finds the one entry of
+// (matched by WildcardPattern); a pattern without them finds the one entry of
 // that name, letter case ignored, the exact spelling preferred; "." and ".."
 // are never reported; hidden (dot) entries are; directories carry
 // FILE_ATTRIBUTE_DIRECTORY (symbolic links are followed for that). Names are
