@@ -26,7 +26,8 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
     if (locale != LOCALE_USER_DEFAULT && locale != LOCALE_SYSTEM_DEFAULT) return 0;
     if (flags != (LCMAP_SORTKEY | NORM_IGNORECASE) || !source || destSize < 0) return 0;
     size_t length = sourceLength < 0 ? std::strlen(source) : size_t(sourceLength);
-    std::string key;
+    thread_local std::string key;  // kept between calls: no allocation per name
+    key.clear();
     AppendCollationKey(source, length, &key);
     int size = int(key.size());  // the closing 0 byte included
     if (destSize == 0) return size;

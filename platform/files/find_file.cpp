@@ -1,7 +1,7 @@
 // FindFirstFileA, FindNextFileA, FindClose.
 //
 // Implemented: the last component of the pattern may hold '*' and '?'
-// (matched by MatchWildcard); a pattern without them finds the one entry of
+// (matched by WildcardPattern); a pattern without them finds the one entry of
 // that name, letter case ignored, the exact spelling preferred; "." and ".."
 // are never reported; hidden (dot) entries are; directories carry
 // FILE_ATTRIBUTE_DIRECTORY (symbolic links are followed for that). Names are
@@ -11,6 +11,7 @@
 // Not implemented: times, sizes and 8.3 alternate names (left zero); the
 // search takes the whole listing when it starts (folder_listing.h: searches
 // in quick succession share one reading of an unchanged folder).
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -26,9 +27,12 @@
 
 namespace {
 
+// Indices of the admitted entries of a listing, in listing order.
+typedef std::shared_ptr<const std::vector<uint32_t>> Found;
+
 struct Search {
     std::shared_ptr<const FolderListing> listing;
-    std::vector<uint32_t> found;  // indices of the admitted entries, in listing order
+    Found found;
     size_t next = 0;
 };
 
@@ -42,17 +46,21 @@ bool IsLiveSearch(Search *search)
 }
 
 // Every entry of the listing whose application name the last component admits.
-std::vector<uint32_t> MatchEntries(const std::string &last, const FolderListing &listing)
+Found MatchEntries(const std::string &last, const FolderListing &listing)
 {
     // A plain name may also be the entry's own bytes: a name with no code
     // page 932 form that reached the application as UTF-8 (an argument).
     const bool plainName = !HasWildcard(last);
-    std::vector<uint32_t> found;
+    const WildcardPattern pattern(last);
+    auto found = std::make_shared<std::vector<uint32_t>>();
+    found->reserve(listing.entries.size());  // touched only as far as it fills: no copying as it grows
     for (size_t i = 0; i < listing.entries.size(); ++i) {
         const ListedEntry &entry = listing.entries[i];
-        bool admitted = MatchWildcard(last, entry.appName) ||
-                        (plainName && !entry.realName.empty() && last == entry.realName);
-        if (entry.appName.size() < MAX_PATH && admitted) found.push_back(uint32_t(i));
+        if (entry.appLength >= MAX_PATH) continue;
+        if (pattern.Matches(listing.AppName(entry)) ||
+            (plainName && listing.HasOwnRealName(entry) && last == listing.RealName(entry))) {
+            found->push_back(uint32_t(i));
+        }
     }
     return found;
 }
@@ -62,7 +70,7 @@ std::vector<uint32_t> MatchEntries(const std::string &last, const FolderListing 
 struct Matches {
     std::weak_ptr<const FolderListing> listing;
     std::string pattern;
-    std::vector<uint32_t> found;
+    Found found;  // shared with the searches that use it: never copied
 };
 
 std::mutex g_matchesMutex;
@@ -87,19 +95,26 @@ void FindMatches(const std::string &last, Search *search)
 void KeepOneEntry(const std::string &last, Search *search)
 {
     size_t chosen = 0;
-    for (size_t i = 0; i < search->found.size(); ++i) {
-        if (search->listing->entries[search->found[i]].appName == last) chosen = i;
+    const std::vector<uint32_t> &found = *search->found;
+    const FolderListing &listing = *search->listing;
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (listing.AppName(listing.entries[found[i]]) == last) chosen = i;
     }
-    if (search->found.size() > 1) search->found = {search->found[chosen]};
+    if (found.size() > 1) search->found = std::make_shared<std::vector<uint32_t>>(1, found[chosen]);
 }
 
 // Reports the search's next entry.
 void FillNext(Search *search, LPWIN32_FIND_DATAA findData)
 {
-    const ListedEntry &entry = search->listing->entries[search->found[search->next++]];
-    std::memset(findData, 0, sizeof *findData);
-    findData->dwFileAttributes = AttributesOf(*search->listing, entry);
-    std::memcpy(findData->cFileName, entry.appName.c_str(), entry.appName.size() + 1);
+    const FolderListing &listing = *search->listing;
+    const ListedEntry &entry = listing.entries[(*search->found)[search->next++]];
+    // As on Windows, the bytes of cFileName after the name's 0 byte are left
+    // as they were: only the fields before it, the name and the 8.3 name are
+    // written.
+    std::memset(findData, 0, offsetof(WIN32_FIND_DATAA, cFileName));
+    findData->dwFileAttributes = AttributesOf(listing, entry);
+    std::memcpy(findData->cFileName, listing.AppNameText(entry), entry.appLength + 1);
+    std::memset(findData->cAlternateFileName, 0, sizeof findData->cAlternateFileName);
 }
 
 }  // namespace
@@ -114,7 +129,7 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
     Search *search = new Search;
     search->listing = ListFolder(realFolder);
     if (search->listing) FindMatches(last, search);
-    if (search->found.empty()) {
+    if (!search->found || search->found->empty()) {
         delete search;
         return INVALID_HANDLE_VALUE;
     }
@@ -128,7 +143,7 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
 BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA findData)
 {
     Search *search = static_cast<Search *>(handle);
-    if (!findData || !IsLiveSearch(search) || search->next >= search->found.size()) return FALSE;
+    if (!findData || !IsLiveSearch(search) || search->next >= search->found->size()) return FALSE;
     FillNext(search, findData);
     return TRUE;
 }

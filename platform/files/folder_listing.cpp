@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/files/name_table.h"
+#include "platform/text/cp932.h"
 
 namespace {
 
@@ -65,6 +67,51 @@ DWORD KnownAttributes(const dirent *entry)
     return AttributesFor(entry->d_type == DT_DIR, entry->d_name);
 }
 
+// Appends `name` and its closing 0 byte to the listing's text; returns where
+// it begins.
+uint32_t AppendName(std::string_view name, FolderListing *listing)
+{
+    uint32_t at = uint32_t(listing->text.size());
+    listing->text.append(name.data(), name.size());
+    listing->text.push_back(0);
+    return at;
+}
+
+// Adds one entry. An ASCII name is the same bytes for the application, and is
+// stored once without asking the name table.
+void AddEntry(const FolderKey &key, const dirent *entry, FolderListing *listing)
+{
+    std::string_view realName(entry->d_name);
+    ListedEntry listed = {0, uint16_t(realName.size()), 0, KnownAttributes(entry)};
+    if (IsAscii(realName)) {
+        listed.appAt = AppendName(realName, listing);
+    } else {
+        std::string appName = AppNameOf(key, listing->realFolder, entry->d_name);
+        listed.appAt = AppendName(appName, listing);
+        listed.appLength = uint16_t(appName.size());
+        if (appName != realName) {
+            AppendName(realName, listing);  // right after the code page 932 name
+            listed.realLength = uint16_t(realName.size());
+        }
+    }
+    listing->entries.push_back(listed);
+}
+
+// Room for the entries the folder's size suggests, so that the listing
+// seldom grows (and copies itself) while it is read. Most file systems give a
+// folder at least as many bytes as its names take, ext4 8 bytes more an entry
+// and rounded up to 4; a guess either way only costs time, and room never
+// filled is never touched.
+void ReserveFor(DIR *dir, FolderListing *listing)
+{
+    const off_t kMostReserved = 64 << 20;
+    struct stat info;
+    if (fstat(dirfd(dir), &info) != 0 || info.st_size <= 0) return;
+    off_t bytes = std::min<off_t>(info.st_size, kMostReserved);
+    listing->text.reserve(size_t(bytes));
+    listing->entries.reserve(size_t(bytes / 24));
+}
+
 // Reads the folder; `info` receives its state after the reading.
 std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct stat *info)
 {
@@ -77,15 +124,17 @@ std::shared_ptr<FolderListing> ReadFolder(const std::string &realFolder, struct 
     }
     auto listing = std::make_shared<FolderListing>();
     listing->realFolder = realFolder;
+    ReserveFor(dir, listing.get());
+    bool fits = true;  // the text's offsets are 32 bits
     while (const dirent *entry = readdir(dir)) {
         if (IsDotOrDotDot(entry->d_name)) continue;
-        std::string appName = AppNameOf(key, realFolder, entry->d_name);
-        std::string realName = appName == entry->d_name ? std::string() : std::string(entry->d_name);
-        listing->entries.push_back({std::move(appName), std::move(realName), KnownAttributes(entry)});
+        fits = listing->text.size() < (1u << 31);
+        if (!fits) break;
+        AddEntry(key, entry, listing.get());
     }
     bool stated = fstat(dirfd(dir), info) == 0;
     closedir(dir);
-    return stated ? listing : nullptr;
+    return stated && fits ? listing : nullptr;
 }
 
 std::shared_ptr<const FolderListing> KeptListingOf(const std::string &realFolder)
@@ -120,7 +169,7 @@ std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder)
 DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry)
 {
     if (entry.attributes) return entry.attributes;
-    const std::string &name = entry.realName.empty() ? entry.appName : entry.realName;
+    std::string name(listing.RealName(entry));
     struct stat info;
     std::string path = listing.realFolder + "/" + name;
     return AttributesFor(stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode), name.c_str());

@@ -10,21 +10,41 @@
 // stamps cannot be trusted that far.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32.h"
 
+// One entry; its names lie in the listing's text, each ended by a 0 byte.
+// Small, since a listing may hold many thousands (a name has at most 255
+// bytes, a stand-in about twice as many: 16 bits hold either length).
 struct ListedEntry {
-    std::string appName;   // the code page 932 name (see name_table.h)
-    std::string realName;  // the file system's own bytes; empty when the same as appName
-    DWORD attributes;      // 0 for a link or an entry of unknown type: ask when reported
+    uint32_t appAt;       // the code page 932 name (see name_table.h)
+    uint16_t appLength;
+    uint16_t realLength;  // the file system's own bytes, stored after the code page 932
+                          // name when they differ from it; 0 when they are the same
+    DWORD attributes;     // 0 for a link or an entry of unknown type: ask when reported
 };
 
 struct FolderListing {
     std::string realFolder;
+    std::string text;                  // all names, one block: no allocation per entry
     std::vector<ListedEntry> entries;  // in the order the file system gives them
+
+    std::string_view AppName(const ListedEntry &entry) const
+    {
+        return std::string_view(text.data() + entry.appAt, entry.appLength);
+    }
+    const char *AppNameText(const ListedEntry &entry) const { return text.data() + entry.appAt; }
+    bool HasOwnRealName(const ListedEntry &entry) const { return entry.realLength != 0; }
+    std::string_view RealName(const ListedEntry &entry) const
+    {
+        if (!HasOwnRealName(entry)) return AppName(entry);
+        return std::string_view(text.data() + entry.appAt + entry.appLength + 1, entry.realLength);
+    }
 };
 
 // The listing of a folder ("." and ".." left out); null when it cannot be read.

@@ -150,6 +150,21 @@ TEST_F(FileListTest, LongestNameSetsTheStride)
 
 }  // namespace
 
+// What the three searches find in `path`, in a stable sort by lstrcmpiA
+// itself: the order the list must have.
+static Names SearchOrderSortedByLstrcmpiA(const std::string &path)
+{
+    Names expected;
+    for (const char *pattern : {"/*.jpg", "/*.jpe*", "/*.jfi*"}) {
+        Names found = SearchNames(Cp932(path) + pattern);
+        expected.insert(expected.end(), found.begin(), found.end());
+    }
+    std::stable_sort(expected.begin(), expected.end(), [](const std::string &a, const std::string &b) {
+        return lstrcmpiA(a.c_str(), b.c_str()) < 0;
+    });
+    return expected;
+}
+
 // The list sorts by sort keys made once per name; its order must be exactly a
 // stable sort of what the three searches found by lstrcmpiA itself, over names
 // where widths, kana types, case, hyphens and apostrophes all play a part.
@@ -163,14 +178,30 @@ TEST_F(FileListTest, OrderIsLstrcmpiAOrderOverTrickyNames)
           "\xE8\xA1\xA8.jpg", "\xE3\x82\xBD.jpeg", "-a.jfif", "'a.jpe"}) {
         folder.AddFile(name);
     }
-    Names expected;
-    for (const char *pattern : {"/*.jpg", "/*.jpe*", "/*.jfi*"}) {
-        Names found = SearchNames(Cp932(folder.path()) + pattern);
-        expected.insert(expected.end(), found.begin(), found.end());
-    }
-    std::stable_sort(expected.begin(), expected.end(), [](const std::string &a, const std::string &b) {
-        return lstrcmpiA(a.c_str(), b.c_str()) < 0;
-    });
+    Names expected = SearchOrderSortedByLstrcmpiA(folder.path());
     ASSERT_EQ(Build(folder.path()), 32);
+    EXPECT_EQ(ListedNames(), expected);
+}
+
+// Hundreds of names whose keys share their first 8 bytes, or 16 (long
+// prefixes), which the list puts in order 8 key bytes at a time; among them
+// names equal but for letter case, which keep the order found.
+TEST_F(FileListTest, OrderIsLstrcmpiAOrderOverNamesSharingLongPrefixes)
+{
+    const char *const prefixes[] = {"\xE5\x86\x99\xE7\x9C\x9F_", "IMG_20240501_", "\xEF\xBD\xB1\xEF\xBE\x99\xEF\xBE\x8A\xEF\xBE\x9E\xEF\xBE\x91",
+                                    "\xE3\x82\xA2\xE3\x83\xAB\xE3\x83\x90\xE3\x83\xA0"};  // 写真_, ｱﾙﾊﾞﾑ, アルバム
+    const char *const middles[] = {"1", "01", "10", "9", "100", "-1", "'1", "1a", "1A", "1-a"};
+    const char *const endings[] = {".jpg", ".JPG", ".jpeg", "x.jpg", "X.jfif"};
+    int count = 0;
+    for (const char *prefix : prefixes) {
+        for (const char *middle : middles) {
+            for (const char *ending : endings) {
+                folder.AddFile(std::string(prefix) + middle + ending);
+                ++count;
+            }
+        }
+    }
+    Names expected = SearchOrderSortedByLstrcmpiA(folder.path());
+    ASSERT_EQ(Build(folder.path()), count);
     EXPECT_EQ(ListedNames(), expected);
 }

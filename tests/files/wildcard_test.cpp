@@ -2,6 +2,9 @@
 // characters whose second byte looks like an ASCII letter or a backslash.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/files/wildcard.h"
 
 namespace {
@@ -65,6 +68,63 @@ TEST(MatchWildcard, ManyStarsStayFast)
     for (int i = 0; i < 200; ++i) pattern += "*a";
     EXPECT_TRUE(MatchWildcard(pattern + "*", name));
     EXPECT_FALSE(MatchWildcard(pattern + "b", name));
+}
+
+// Every name of up to five characters over bytes that the quick shapes could
+// get wrong: letters of the patterns in both cases, '.', '*', and lead bytes,
+// which take the next byte (even a '.' or a 'j') into one character.
+std::vector<std::string> AwkwardNames()
+{
+    const char alphabet[] = {'.', 'j', 'J', 'p', 'g', 'E', 'x', '*', '\x83', '\x95'};
+    std::vector<std::string> names = {""};
+    for (size_t from = 0, length = 1; length <= 5; ++length) {
+        size_t to = names.size();
+        for (size_t i = from; i < to; ++i) {
+            for (char c : alphabet) names.push_back(names[i] + c);
+        }
+        from = to;
+    }
+    return names;
+}
+
+TEST(WildcardPattern, AnswersAsTheWalkDoes)
+{
+    const char *const patterns[] = {
+        "*.jpg", "*.JPE*", "*.jfi*", "*j", "*.*", "*x*", "*Jp*", "**", "*", "*?", "*.jp?", "*\x83*", "x*", "*.j*g",
+    };
+    const std::vector<std::string> names = AwkwardNames();
+    for (const char *pattern : patterns) {
+        const WildcardPattern prepared(pattern);
+        int differences = 0;
+        for (const std::string &name : names) {
+            if (prepared.Matches(name) != MatchWildcard(pattern, name) && ++differences <= 3) {
+                ADD_FAILURE() << "pattern " << pattern << " name " << testing::PrintToString(name);
+            }
+        }
+        EXPECT_EQ(differences, 0) << pattern;
+    }
+}
+
+TEST(WildcardPattern, Table)
+{
+    const MatchCase cases[] = {
+        {"*.jpg", "A.JPG", true},
+        {"*.jpg", "jpg", false},                 // shorter than the text
+        {"*.jpg", "\x83.jpg", false},            // the '.' is the second byte of a character
+        {"*.jpg", "\x83\x83.jpg", true},         // one double-byte character, then ".jpg"
+        {"*.jpg", "\x83\x83\x83.jpg", false},
+        {"*.jpe*", "\x83.jpe.jpeg", true},        // found again at a later boundary
+        {"*.jpe*", "a\x83.jpe", false},
+        {"*jpg", "\x83jpg", false},              // 'j' as a second byte
+        {"*.jpg", "x.jp\x83", false},            // a lead byte at the end stands alone
+        {"*.jpg", "x\x0Ejpg", false},            // only letters fold: 0x0E is not '.'
+        {"*\x83", "a\x83", true},                // not ASCII: the walk decides
+    };
+    for (const MatchCase &c : cases) {
+        EXPECT_EQ(WildcardPattern(c.pattern).Matches(c.name), c.matches)
+            << "pattern " << testing::PrintToString(std::string(c.pattern)) << " name "
+            << testing::PrintToString(std::string(c.name));
+    }
 }
 
 TEST(HasWildcard, Table)
