@@ -23,7 +23,9 @@
 #include <unicode/utf8.h>
 
 #include <cstring>
+#include <memory>
 
+#include "platform/files/ascii_sort_key.h"
 #include "platform/files/icu_library.h"
 #include "platform/text/cp932.h"
 
@@ -182,6 +184,19 @@ void AppendByteKey(const char *name, size_t length, std::string *key)
     key->push_back(0);
 }
 
+// The pieces of ASCII keys learnt from the library as loaded now (used under
+// its lock, as the library itself is).
+AsciiSortKeys &AsciiKeysOf(const IcuLibrary &icu)
+{
+    static std::unique_ptr<AsciiSortKeys> keys;
+    static unsigned learntFrom = 0;
+    if (!keys || learntFrom != icu.loadCount) {
+        keys = std::make_unique<AsciiSortKeys>(icu);
+        learntFrom = icu.loadCount;
+    }
+    return *keys;
+}
+
 // An ASCII name, the common case, in one pass: the key the general path gives
 // it, with nothing to convert, no case but A to Z to fold and no kana.
 void AppendAsciiKey(const IcuLibrary &icu, const char *name, size_t length, std::string *key)
@@ -199,7 +214,8 @@ void AppendAsciiKey(const IcuLibrary &icu, const char *name, size_t length, std:
             tieBreak[kept++] = char(c + 1);
         }
     }
-    AppendIcuKey(icu, units, kept, key);
+    if (AsciiKeysOf(icu).Append(units, kept, key)) key->push_back(1);
+    else AppendIcuKey(icu, units, kept, key);
     key->push_back(1);  // the kana level, empty
     key->append(tieBreak, kept);
     key->push_back(1);

@@ -29,6 +29,7 @@ enum class State { kNotLoaded, kLoaded, kUnavailable };
 std::mutex g_mutex;
 State g_state = State::kNotLoaded;
 LoadedLibrary g_loaded;
+unsigned g_loadCount = 0;
 
 template <typename Function>
 bool Find(void *handle, const char *name, Function *function)
@@ -72,6 +73,7 @@ bool FindFunctions(void *handle, LoadedLibrary *loaded)
            Find(handle, KOVLO_ICU_NAME(u_strFoldCase), &library.foldCase) &&
            Find(handle, KOVLO_ICU_NAME(unorm2_getNFKCInstance), &library.nfkcInstance) &&
            Find(handle, KOVLO_ICU_NAME(unorm2_getDecomposition), &library.decomposition) &&
+           Find(handle, KOVLO_ICU_NAME(ucol_getRules), &library.rules) &&
            Find(handle, KOVLO_ICU_NAME(ucol_close), &loaded->closeCollator) &&
            Find(handle, KOVLO_ICU_NAME(u_cleanup), &loaded->cleanup);
 }
@@ -89,6 +91,7 @@ bool Load(LoadedLibrary *loaded)
     }
     loaded->handle = handle;
     loaded->library.collator = collator;
+    loaded->library.loadCount = ++g_loadCount;
     return true;
 }
 

@@ -22,7 +22,9 @@ struct IcuLibrary {
     decltype(&u_strFoldCase) foldCase;
     decltype(&unorm2_getNFKCInstance) nfkcInstance;
     decltype(&unorm2_getDecomposition) decomposition;
+    decltype(&ucol_getRules) rules;
     UCollator *collator;  // never null in a loaded library
+    unsigned loadCount;   // which loading this is: what was learnt from an earlier one is stale
 };
 
 // Holds the library in use for the scope of one collation: loads it when it is
