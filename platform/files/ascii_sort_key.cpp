@@ -54,7 +54,7 @@ const std::string *AsciiSortKeys::Levels(int32_t count)
     std::u16string text(count, u'a');
     std::string key = IcuKey(reinterpret_cast<const UChar *>(text.data()), count);
     std::string primaries;
-    for (int32_t i = 0; i < count; ++i) primaries += primaries_['a'];
+    for (int32_t i = 0; i < count; ++i) primaries.append(primaries_['a'].bytes, primaries_['a'].length);
     if (key.compare(0, primaries.size(), primaries) != 0 || PrimaryLength(key) != primaries.size()) {
         usable_ = false;  // 'a's that do not key one by one: trust nothing here
         return nullptr;
@@ -72,8 +72,9 @@ bool AsciiSortKeys::IsSimple(UChar c)
     kinds_[c] = Kind::kOther;
     std::string key = IcuKey(&c, 1);
     std::string::size_type primary = PrimaryLength(key);
-    if (primary == 0) return false;  // ignorable: no primary weight
-    primaries_[c] = key.substr(0, primary);
+    if (primary == 0 || primary > sizeof primaries_[c].bytes) return false;  // none: ignorable
+    key.copy(primaries_[c].bytes, primary);
+    primaries_[c].length = static_cast<unsigned char>(primary);
     if (c == 'a') {
         if (levels_.size() < 2) levels_.resize(2);
         levels_[1] = key.substr(primary);
@@ -94,21 +95,27 @@ bool AsciiSortKeys::IsSimplePair(UChar first, UChar second)
     pairKnown_[at] = true;
     const std::string *two = Levels(2);
     const UChar pair[2] = {first, second};
-    bool simple = two && IcuKey(pair, 2) == primaries_[first] + primaries_[second] + *two;
+    std::string joined(primaries_[first].bytes, primaries_[first].length);
+    joined.append(primaries_[second].bytes, primaries_[second].length);
+    bool simple = two && IcuKey(pair, 2) == joined + *two;
     pairSimple_[at] = simple;
     return simple;
 }
 
 bool AsciiSortKeys::Append(const UChar *units, int32_t count, std::string *key)
 {
-    if (!usable_) return false;
+    if (!usable_ || count > kLongestText) return false;
+    char primaries[kLongestText * sizeof(Primary::bytes)];
+    size_t length = 0;
     for (int32_t i = 0; i < count; ++i) {
-        if (units[i] >= 128 || !IsSimple(units[i])) return false;
-        if (i > 0 && !IsSimplePair(units[i - 1], units[i])) return false;
+        UChar c = units[i];
+        if (c >= 128 || (kinds_[c] != Kind::kSimple && !IsSimple(c))) return false;
+        if (i > 0 && !pairSimple_[size_t(units[i - 1]) * 128 + c] && !IsSimplePair(units[i - 1], c)) return false;
+        for (unsigned char b = 0; b < primaries_[c].length; ++b) primaries[length++] = primaries_[c].bytes[b];
     }
     const std::string *levels = Levels(count);
     if (!levels || !usable_) return false;
-    for (int32_t i = 0; i < count; ++i) key->append(primaries_[units[i]]);
+    key->append(primaries, length);
     key->append(*levels);
     return true;
 }

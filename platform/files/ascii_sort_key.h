@@ -31,6 +31,9 @@ public:
     // must go to ICU.
     bool Append(const UChar *units, int32_t count, std::string *key);
 
+    // Longer texts go to ICU.
+    static constexpr int32_t kLongestText = 512;
+
 private:
     enum class Kind : unsigned char { kUnknown, kSimple, kOther };
 
@@ -39,10 +42,16 @@ private:
     bool IsSimple(UChar c);
     bool IsSimplePair(UChar first, UChar second);
 
+    // A character's primary bytes (ICU's primaries have at most 4).
+    struct Primary {
+        char bytes[4];
+        unsigned char length;
+    };
+
     const IcuLibrary &icu_;
     bool usable_;
     Kind kinds_[128] = {};
-    std::string primaries_[128];
+    Primary primaries_[128] = {};
     std::vector<std::string> levels_;  // by length: the key after the primary bytes
     std::bitset<128 * 128> pairKnown_, pairSimple_;
 };

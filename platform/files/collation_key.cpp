@@ -48,22 +48,6 @@ int WordSortWeight(UChar c)
     }
 }
 
-// The name as UTF-16 in `text`.
-void ToUtf16(const IcuLibrary &icu, const char *name, size_t length, std::u16string *text)
-{
-    text->resize(length);
-    size_t i = 0;
-    while (i < length && static_cast<unsigned char>(name[i]) < 0x80) (*text)[i] = name[i], ++i;
-    if (i == length) return;  // ASCII, the common case
-    std::string utf8 = Cp932ToUtf8(std::string_view(name, length));
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t units = 0;
-    text->resize(utf8.size());  // UTF-16 never needs more units than UTF-8 has bytes
-    icu.fromUtf8(reinterpret_cast<UChar *>(&(*text)[0]), int32_t(text->size()), &units,
-                         utf8.data(), int32_t(utf8.size()), 0xFFFD, nullptr, &status);
-    text->resize(U_SUCCESS(status) ? units : 0);
-}
-
 // Folds the letter case of `text` in place.
 void FoldCase(const IcuLibrary &icu, std::u16string *text, std::u16string *scratch)
 {
@@ -239,7 +223,7 @@ void AppendCollationKey(const char *name, size_t length, std::string *key)
     thread_local std::string marks, types;
     marks.clear();
     types.clear();
-    ToUtf16(icu, name, length, &text);
+    text = Cp932ToUtf16(std::string_view(name, length));
     FoldCase(icu, &text, &scratch);
     SetAsideWordSortCharacters(&text, &marks);
     SetAsideKanaTypes(icu, &text, &types);

@@ -69,7 +69,6 @@ bool FindFunctions(void *handle, LoadedLibrary *loaded)
 {
     IcuLibrary &library = loaded->library;
     return Find(handle, KOVLO_ICU_NAME(ucol_getSortKey), &library.getSortKey) &&
-           Find(handle, KOVLO_ICU_NAME(u_strFromUTF8WithSub), &library.fromUtf8) &&
            Find(handle, KOVLO_ICU_NAME(u_strFoldCase), &library.foldCase) &&
            Find(handle, KOVLO_ICU_NAME(unorm2_getNFKCInstance), &library.nfkcInstance) &&
            Find(handle, KOVLO_ICU_NAME(unorm2_getDecomposition), &library.decomposition) &&

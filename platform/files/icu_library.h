@@ -18,7 +18,6 @@
 // The functions the collation keys need, and the collator of the user's locale.
 struct IcuLibrary {
     decltype(&ucol_getSortKey) getSortKey;
-    decltype(&u_strFromUTF8WithSub) fromUtf8;
     decltype(&u_strFoldCase) foldCase;
     decltype(&unorm2_getNFKCInstance) nfkcInstance;
     decltype(&unorm2_getDecomposition) decomposition;

@@ -5,6 +5,9 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <atomic>
+#include <cstdint>
+
 namespace {
 
 const char kReplacementUtf8[] = "\xEF\xBF\xBD";  // U+FFFD
@@ -90,6 +93,72 @@ std::string Cp932ToUtf8(std::string_view cp932)
             ++in;
             --left;
             if (cd != kNoConverter) iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+const char16_t kReplacement16 = 0xFFFD;
+const uint32_t kUnknown = 0, kInvalid = 0x10000;  // table entries besides a UTF-16 unit + 1
+
+// The character of one code page 932 sequence (one or two bytes) as
+// Cp932ToUtf8 gives it, or kInvalid when it is no character.
+uint32_t DecodeOne(std::string_view sequence)
+{
+    std::string utf8;
+    iconv_t cd = FromCp932();
+    const char *in = sequence.data();
+    size_t left = sequence.size();
+    if (cd == kNoConverter || ConvertChunk(cd, &in, &left, &utf8) != 0) return kInvalid;
+    const unsigned char *u = reinterpret_cast<const unsigned char *>(utf8.data());
+    switch (utf8.size()) {
+    case 1: return u[0];
+    case 2: return ((u[0] & 0x1Fu) << 6) | (u[1] & 0x3Fu);
+    case 3: return ((u[0] & 0x0Fu) << 12) | ((u[1] & 0x3Fu) << 6) | (u[2] & 0x3Fu);
+    default: return kInvalid;  // not one BMP character
+    }
+}
+
+// The character of every sequence met so far: a single byte b at b, a double
+// one at lead * 256 + trail (lead bytes are never single), each as its UTF-16
+// unit plus one. Threads may fill an entry at the same time: with the same value.
+std::atomic<uint32_t> g_decoded[0x10000];
+
+uint32_t Decoded(std::string_view sequence, unsigned index)
+{
+    uint32_t entry = g_decoded[index].load(std::memory_order_relaxed);
+    if (entry == kUnknown) {
+        uint32_t c = DecodeOne(sequence);
+        entry = c == kInvalid ? kInvalid : c + 1;
+        g_decoded[index].store(entry, std::memory_order_relaxed);
+    }
+    return entry;
+}
+
+}  // namespace
+
+std::u16string Cp932ToUtf16(std::string_view cp932)
+{
+    std::u16string out;
+    out.reserve(cp932.size());
+    for (size_t i = 0; i < cp932.size();) {
+        unsigned char b = static_cast<unsigned char>(cp932[i]);
+        if (b < 0x80) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        bool pair = IsLeadByteOf932(b) && i + 1 < cp932.size();
+        unsigned index = pair ? b * 256u + static_cast<unsigned char>(cp932[i + 1]) : b;
+        uint32_t entry = Decoded(cp932.substr(i, pair ? 2 : 1), index);
+        if (entry == kInvalid) {  // as Cp932ToUtf8: one replacement for the byte, then on
+            out.push_back(kReplacement16);
+            ++i;
+        } else {
+            out.push_back(char16_t(entry - 1));
+            i += pair ? 2 : 1;
         }
     }
     return out;

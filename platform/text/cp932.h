@@ -32,6 +32,10 @@ inline size_t Utf8SequenceLength(unsigned char lead)
 // each, so that a damaged name still shows.
 std::string Cp932ToUtf8(std::string_view cp932);
 
+// The same characters as UTF-16 (code page 932 has none beyond the BMP), from
+// a table filled as characters are met: a name needs no converter call.
+std::u16string Cp932ToUtf16(std::string_view cp932);
+
 // Code page 932 for the application; false when some character has no code
 // page 932 form (then `out` is unspecified).
 bool Utf8ToCp932(std::string_view utf8, std::string *out);

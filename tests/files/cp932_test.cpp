@@ -2,6 +2,8 @@
 // characters without a code page 932 form.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/text/cp932.h"
 
 namespace {
@@ -66,6 +68,40 @@ TEST(Cp932ToUtf8, ReplacesEachBadByteAndGoesOn)
 TEST(Cp932ToUtf8, KeepsEmbeddedZeroBytes)
 {
     EXPECT_EQ(Cp932ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+// UTF-8 of BMP characters as UTF-16.
+std::u16string Utf16Of(const std::string &utf8)
+{
+    std::u16string out;
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char b = static_cast<unsigned char>(utf8[i]);
+        size_t length = Utf8SequenceLength(b);
+        char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
+        for (size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        out.push_back(char16_t(c));
+        i += length;
+    }
+    return out;
+}
+
+// The table-driven UTF-16 gives the characters the converter gives, damaged
+// bytes included, however the table was filled before.
+TEST(Cp932ToUtf16, GivesWhatCp932ToUtf8Gives)
+{
+    std::mt19937 random(932);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text;
+        for (int length = 1 + random() % 10; length > 0; --length) {
+            switch (random() % 4) {
+            case 0: text += char(0x81 + random() % 0x7C); break;  // a lead byte, mostly
+            case 1: text += char(0x40 + random() % 0xBD); break;  // a trail byte, mostly
+            case 2: text += char(0xA1 + random() % 0x3F); break;  // half-width katakana
+            default: text += char(0x20 + random() % 0x60); break;
+            }
+        }
+        ASSERT_EQ(Cp932ToUtf16(text), Utf16Of(Cp932ToUtf8(text))) << testing::PrintToString(text);
+    }
 }
 
 TEST(Utf8ToCp932, RefusesWhatHasNoForm)
