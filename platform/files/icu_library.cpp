@@ -115,9 +115,3 @@ void UnloadIcuLibrary()
     g_loaded = {};
     g_state = State::kNotLoaded;
 }
-
-bool IsIcuLibraryLoaded()
-{
-    std::lock_guard<std::mutex> lock(g_mutex);
-    return g_state == State::kLoaded;
-}

@@ -1,5 +1,5 @@
 // The collation library (ICU), loaded when a name is first collated and let go
-// again when the program turns to its windows.
+// again when the program creates a window.
 //
 // A viewer collates its folder's names once, at start-up, before its window
 // exists. Linked for good, ICU's code, relocations and collation data would stay
@@ -44,6 +44,3 @@ private:
 
 // Closes the collator and unloads the library, if it is loaded.
 void UnloadIcuLibrary();
-
-// Whether the library is loaded now (for tests).
-bool IsIcuLibraryLoaded();
