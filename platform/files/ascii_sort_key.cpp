@@ -35,14 +35,9 @@ AsciiSortKeys::AsciiSortKeys(const IcuLibrary &icu) : icu_(icu)
 
 std::string AsciiSortKeys::IcuKey(const UChar *units, int32_t count) const
 {
-    uint8_t buffer[512];
-    int32_t size = icu_.getSortKey(icu_.collator, units, count, buffer, int32_t(sizeof buffer));
-    if (size <= 0) return std::string();
-    if (size <= int32_t(sizeof buffer)) return std::string(reinterpret_cast<char *>(buffer), size - 1);
-    std::string large(size, '\0');
-    size = icu_.getSortKey(icu_.collator, units, count, reinterpret_cast<uint8_t *>(&large[0]), size);
-    large.resize(size > 0 ? size - 1 : 0);
-    return large;
+    std::string key;
+    AppendIcuSortKey(icu_, units, count, &key);
+    return key;
 }
 
 // The levels after the primary bytes for a text of `count` simple characters:

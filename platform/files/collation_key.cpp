@@ -31,7 +31,8 @@
 
 namespace {
 
-const size_t kShortName = 512;  // names shorter than this take the ASCII path without allocating
+// Names shorter than this take the ASCII path, whose buffers are on the stack.
+const size_t kShortName = AsciiSortKeys::kLongestText;
 
 // The weight of a character that the word sort sets aside, or 0. The code page
 // 932 ones: apostrophe, full-width apostrophe, hyphen-minus, full-width
@@ -124,15 +125,7 @@ void SetAsideKanaTypes(const IcuLibrary &icu, std::u16string *text, std::string 
 // Level 1: ICU's key with its closing 0 turned into the separator.
 void AppendIcuKey(const IcuLibrary &icu, const UChar *units, int32_t count, std::string *key)
 {
-    uint8_t buffer[512];
-    int32_t size = icu.getSortKey(icu.collator, units, count, buffer, int32_t(sizeof buffer));
-    if (size > int32_t(sizeof buffer)) {
-        std::string large(size, '\0');
-        size = icu.getSortKey(icu.collator, units, count, reinterpret_cast<uint8_t *>(&large[0]), size);
-        key->append(large, 0, size > 0 ? size - 1 : 0);
-    } else if (size > 0) {
-        key->append(reinterpret_cast<const char *>(buffer), size - 1);
-    }
+    AppendIcuSortKey(icu, units, count, key);
     key->push_back(1);
 }
 

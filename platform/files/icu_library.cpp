@@ -103,6 +103,19 @@ const IcuLibrary *Acquire()
 
 }  // namespace
 
+void AppendIcuSortKey(const IcuLibrary &icu, const UChar *units, int32_t count, std::string *key)
+{
+    uint8_t buffer[512];
+    int32_t size = icu.getSortKey(icu.collator, units, count, buffer, int32_t(sizeof buffer));
+    if (size > int32_t(sizeof buffer)) {
+        std::string large(size, '\0');
+        size = icu.getSortKey(icu.collator, units, count, reinterpret_cast<uint8_t *>(&large[0]), size);
+        key->append(large, 0, size > 0 ? size - 1 : 0);
+    } else if (size > 0) {
+        key->append(reinterpret_cast<const char *>(buffer), size - 1);
+    }
+}
+
 IcuLibraryUse::IcuLibraryUse() : lock_(g_mutex), library_(Acquire()) {}
 
 void UnloadIcuLibrary()

@@ -14,6 +14,7 @@
 #include <unicode/ustring.h>
 
 #include <mutex>
+#include <string>
 
 // The functions the collation keys need, and the collator of the user's locale.
 struct IcuLibrary {
@@ -25,6 +26,9 @@ struct IcuLibrary {
     UCollator *collator;  // never null in a loaded library
     unsigned loadCount;   // which loading this is: what was learnt from an earlier one is stale
 };
+
+// Appends ICU's sort key of the text, without its closing 0 byte.
+void AppendIcuSortKey(const IcuLibrary &icu, const UChar *units, int32_t count, std::string *key);
 
 // Holds the library in use for the scope of one collation: loads it when it is
 // not loaded, and keeps UnloadIcuLibrary waiting until the scope ends.
