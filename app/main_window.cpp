@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/screen_scale.h"
 #include "app/viewer_texts.h"
 #include "app/window_proc.h"
 
@@ -30,14 +31,16 @@ int CentredOrigin(int extent, int size)
     return (extent - size) / 2;
 }
 
-// Moves the window to the middle of the desktop at its own outer size.
+// Moves the window to the middle of the desktop at its own outer size, which
+// a scaled screen enlarges by its scale.
 static void CentreOnDesktop(HWND hwnd)
 {
     RECT desktop, outer;
     GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(hwnd, &outer);
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
+    int dpi = GetDpiForWindow(hwnd);
+    int width = ScaleForDpi(outer.right - outer.left, dpi);
+    int height = ScaleForDpi(outer.bottom - outer.top, dpi);
     SetWindowPos(hwnd, NULL, CentredOrigin(desktop.right, width),
                  CentredOrigin(desktop.bottom, height), width, height, SWP_SHOWWINDOW);
 }

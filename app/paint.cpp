@@ -1,6 +1,7 @@
 #include "app/paint.h"
 
 #include "app/reload.h"
+#include "app/screen_scale.h"
 #include "app/view_geometry.h"
 #include "app/viewer_state.h"
 #include "app/viewer_texts.h"
@@ -88,7 +89,7 @@ static void UpdateScrollBars(HWND hwnd, int width, int height)
 static void ClearStatusStrip(HDC dc)
 {
     HRGN strip = CreateRectRgn(0, g_viewer.viewHeight, g_viewer.viewWidth,
-                               g_viewer.viewHeight + StatusStripHeight);
+                               g_viewer.viewHeight + StripHeightForDpi(g_viewer.dpi));
     FillRgn(dc, strip, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     DeleteObject(strip);
 }
@@ -116,12 +117,20 @@ static void PaintReadyViewer(HWND hwnd, HDC dc)
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, 0);
     SetStretchBltMode(dc, HALFTONE);
+    // Made, selected and deleted within this paint, only when the window's
+    // DPI is not the one the default font is made for.
+    HFONT stripFont = CreateStripFont(dc, g_viewer.dpi);
+    HGDIOBJ defaultFont = stripFont != NULL ? SelectObject(dc, stripFont) : NULL;
     if (g_viewer.image == NULL)
         PaintNoImage(dc);
     else if (g_viewer.fitMode)
         PaintFitted(dc);
     else
         PaintActualSize(hwnd, dc);
+    if (stripFont != NULL) {
+        SelectObject(dc, defaultFont);
+        DeleteObject(stripFont);
+    }
 }
 
 void PaintViewer(HWND hwnd)

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "app/screen_scale.h"
 #include "app/viewer_state.h"
 #include "image/jpeg_loader.h"
 
@@ -27,9 +28,10 @@ const char *CurrentFileName()
 static void MeasureView(HWND hwnd)
 {
     GetClientRect(hwnd, &g_viewer.clientRect);
+    g_viewer.dpi = GetDpiForWindow(hwnd);
     g_viewer.viewWidth = g_viewer.clientRect.right - g_viewer.clientRect.left;
-    g_viewer.viewHeight =
-        g_viewer.clientRect.bottom - g_viewer.clientRect.top - StatusStripHeight;
+    g_viewer.viewHeight = g_viewer.clientRect.bottom - g_viewer.clientRect.top -
+                          StripHeightForDpi(g_viewer.dpi);
 }
 
 // The user's quarter turns, on top of the file's own orientation.

@@ -8,8 +8,10 @@
 void ScrollView(HWND hwnd, int bar, int request, int thumbPosition);
 
 // The step a request asks for, in picture pixels, from position `from`:
-// lines of 10, pages of 60, the thumb's place on release; 0 for the rest.
-int RequestedScrollStep(int request, int thumbPosition, int from);
+// lines of 10, pages of 60 (at 96 DPI; scaled with `dpi`), the thumb's place
+// on release; 0 for the rest.
+int RequestedScrollStep(int request, int thumbPosition, int from,
+                        int dpi = USER_DEFAULT_SCREEN_DPI);
 
 // The step limited so that from + step stays within 0..top (0 when top <= 0).
 int LimitScrollStep(int step, int from, int top);

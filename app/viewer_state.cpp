@@ -6,6 +6,7 @@ static ViewerState InitialViewerState()
     initial.fitMode = 1;
     initial.viewWidth = 800;
     initial.viewHeight = 600;
+    initial.dpi = USER_DEFAULT_SCREEN_DPI;
     return initial;
 }
 

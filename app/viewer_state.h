@@ -29,6 +29,7 @@ struct ViewerState {
     int viewWidth;              // picture area: the client area above the strip
     int viewHeight;
     RECT clientRect;            // client rectangle measured by the last reload
+    int dpi;                    // the window's dots per inch at the last reload
     int scrollX;                // actual-size scroll position in picture pixels
     int scrollY;
     SCROLLINFO hScrollInfo;     // scroll-bar settings passed by the last actual-size paint

@@ -3,6 +3,7 @@
 #include "app/keys.h"
 #include "app/paint.h"
 #include "app/reload.h"
+#include "app/screen_scale.h"
 #include "app/scroll.h"
 
 LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -16,6 +17,7 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER: StepSlideshow(hwnd); return 0;
     case WM_HSCROLL: ScrollView(hwnd, SB_HORZ, LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_VSCROLL: ScrollView(hwnd, SB_VERT, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DPICHANGED: HandleDpiChanged(hwnd, reinterpret_cast<const RECT *>(lParam)); return 0;
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }

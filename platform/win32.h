@@ -62,6 +62,7 @@ typedef HINSTANCE HMODULE;
 typedef struct KovloGdiObject *HGDIOBJ;
 typedef HGDIOBJ HBRUSH;
 typedef HGDIOBJ HRGN;
+typedef HGDIOBJ HFONT;
 typedef struct KovloDeviceContext *HDC;
 typedef struct KovloIcon *HICON;
 typedef struct KovloCursor *HCURSOR;
@@ -172,6 +173,24 @@ typedef struct tagBITMAPINFO {
     RGBQUAD bmiColors[1];
 } BITMAPINFO;
 
+#define LF_FACESIZE 32
+typedef struct tagLOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+} LOGFONTA;
+
 typedef struct _FILETIME {
     DWORD dwLowDateTime;
     DWORD dwHighDateTime;
@@ -214,6 +233,7 @@ typedef struct _WIN32_FIND_DATAA {
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_MOUSEWHEEL 0x020A
+#define WM_DPICHANGED 0x02E0
 #define EM_LIMITTEXT 0x00C5
 
 #define ICON_SMALL 0
@@ -278,9 +298,19 @@ typedef struct _WIN32_FIND_DATAA {
 #define IDC_IBEAM MAKEINTRESOURCEA(32513)
 #define IDI_APPLICATION MAKEINTRESOURCEA(32512)
 
+#define USER_DEFAULT_SCREEN_DPI 96
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+#define SM_CXVSCROLL 2
+#define SM_CYHSCROLL 3
+#define OBJ_FONT 6
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
+
 #define WHITE_BRUSH 0
 #define BLACK_BRUSH 4
 #define NULL_BRUSH 5
+#define SYSTEM_FONT 13
 
 #define TRANSPARENT 1
 #define OPAQUE 2
@@ -406,6 +436,13 @@ HWND SetFocus(HWND hwnd);
 UINT GetDlgItemInt(HWND dialog, int id, BOOL *translated, BOOL isSigned);
 
 int wsprintfA(LPSTR buffer, LPCSTR format, ...);
+int MulDiv(int number, int numerator, int denominator);
+
+// The screen's scale (per-monitor DPI awareness): a window's dots per inch,
+// the system's metrics for a DPI.
+UINT GetDpiForWindow(HWND hwnd);
+int GetSystemMetrics(int index);
+int GetSystemMetricsForDpi(int index, UINT dpi);
 
 // ---------------------------------------------------------------------------
 // Windows graphics (platform/gdi).
@@ -422,6 +459,11 @@ int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, i
                   int srcWidth, int srcHeight, const void *bits, const BITMAPINFO *info,
                   UINT usage, DWORD rop);
 int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
+int GetDeviceCaps(HDC dc, int index);
+HGDIOBJ GetCurrentObject(HDC dc, UINT type);
+int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
+HFONT CreateFontIndirectA(const LOGFONTA *font);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 
 // ---------------------------------------------------------------------------
 // Windows file services (platform/files).

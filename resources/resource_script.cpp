@@ -54,7 +54,10 @@ std::string ResourceScript()
         "// Written by kovlo_rc from resources/dialog_templates.cpp: edit that file,\n"
         "// then run kovlo_rc resources/kovlo.rc. Texts are code page 932 bytes.\n"
         "#pragma code_page(932)\n\n"
-        "MYICON ICON \"kovlo.ico\"\n";
+        "MYICON ICON \"kovlo.ico\"\n"
+        // The application manifest (resource 1 of type 24): per-monitor DPI
+        // awareness, so that Windows gives the program device pixels.
+        "1 24 \"kovlo.manifest\"\n";
     for (int i = 0; i < DialogTemplateCount(); ++i)
         out += "\n" + DialogBlock(*DialogTemplateAt(i));
     return out;

@@ -25,6 +25,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev valgrind strace
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
+  weston
   desktop-file-utils lintian dpkg-dev
   g++-mingw-w64-x86-64-posix wine wine64 nasm locales
 )

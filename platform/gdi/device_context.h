@@ -14,6 +14,7 @@ struct KovloDeviceContext {
     COLORREF bkColor = RGB(255, 255, 255);
     COLORREF textColor = RGB(0, 0, 0);
     int stretchMode = BLACKONWHITE;
+    HGDIOBJ font = nullptr;              // SelectObject's font; null: the default one
 };
 
 namespace gdi {

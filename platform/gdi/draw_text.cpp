@@ -1,5 +1,6 @@
 // DrawTextA: one line (or a few) of code page 932 text through pango, in the
-// user-interface font, with the context's colours.
+// context's font (the user-interface font at the system's DPI unless another
+// is selected), with the context's colours.
 //
 // Handled: DT_LEFT / DT_CENTER / DT_RIGHT, and with DT_SINGLELINE also
 // DT_BOTTOM / DT_VCENTER; DT_NOCLIP. Not handled: tab expansion, prefix
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/gdi_rect.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/text_log.h"
@@ -16,11 +18,17 @@
 
 namespace {
 
-PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, UINT format) {
+// The context's font: the default one sized for the system's DPI, or the one
+// selected into it.
+PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, UINT format,
+                              const KovloDeviceContext &dc) {
     PangoLayout *layout = pango_cairo_create_layout(cr);
-    gdi::ApplyTextRendering(pango_layout_get_context(layout));
+    gdi::ApplyTextRendering(pango_layout_get_context(layout), gdi::SystemDpi());
     pango_layout_context_changed(layout);
-    PangoFontDescription *font = pango_font_description_from_string(gdi::UserInterfaceFont());
+    std::string description;
+    if (dc.font == nullptr || !gdi::FontDescription(dc.font, &description))
+        description = gdi::UserInterfaceFont();
+    PangoFontDescription *font = pango_font_description_from_string(description.c_str());
     pango_layout_set_font_description(layout, font);
     pango_font_description_free(font);
     // One line shows line-break characters as glyphs instead of breaking.
@@ -78,7 +86,7 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     cairo_t *cr = cairo_create(live->surface);
     ClipTo(cr, live->clip);
     if (!(format & DT_NOCLIP)) ClipTo(cr, *rect);
-    PangoLayout *layout = CreateTextLayout(cr, utf8, format);
+    PangoLayout *layout = CreateTextLayout(cr, utf8, format, *live);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     RECT cell = PlaceCell(*rect, logical.width, logical.height, format);

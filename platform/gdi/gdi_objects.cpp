@@ -1,4 +1,4 @@
-// GetStockObject, CreateRectRgn, DeleteObject.
+// GetStockObject, CreateRectRgn, DeleteObject (fonts are made in fonts.cpp).
 #include "platform/gdi/gdi_objects.h"
 
 #include <algorithm>
@@ -16,7 +16,8 @@ std::unordered_set<const KovloGdiObject *> &CreatedObjects() {
 }
 
 bool IsStock(const KovloGdiObject *object) {
-    return object == &g_whiteBrush || object == &g_blackBrush || object == &g_nullBrush;
+    return object == &g_whiteBrush || object == &g_blackBrush || object == &g_nullBrush ||
+           object == gdi::DefaultFont();
 }
 
 // The object behind a handle, or null when the handle is not live.
@@ -33,6 +34,7 @@ HGDIOBJ GetStockObject(int object) {
     case WHITE_BRUSH: return &g_whiteBrush;
     case BLACK_BRUSH: return &g_blackBrush;
     case NULL_BRUSH: return &g_nullBrush;
+    case SYSTEM_FONT: return gdi::DefaultFont();
     default: return nullptr;
     }
 }
@@ -41,9 +43,7 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     // Like Windows, the corners may come in either order.
     RECT rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
               std::max(top, bottom)};
-    auto *region = new KovloGdiObject{KovloGdiObject::Kind::kRegion, false, 0, rect};
-    CreatedObjects().insert(region);
-    return region;
+    return gdi::AdoptObject(new KovloGdiObject{KovloGdiObject::Kind::kRegion, false, 0, rect, {}});
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
@@ -56,6 +56,13 @@ BOOL DeleteObject(HGDIOBJ object) {
 }
 
 namespace gdi {
+
+const KovloGdiObject *LiveObject(HGDIOBJ handle) { return Live(handle); }
+
+HGDIOBJ AdoptObject(KovloGdiObject *object) {
+    CreatedObjects().insert(object);
+    return object;
+}
 
 bool BrushColor(HBRUSH brush, COLORREF *color) {
     const KovloGdiObject *live = Live(brush);

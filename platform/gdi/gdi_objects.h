@@ -3,14 +3,17 @@
 // being followed.
 #pragma once
 
+#include <string>
+
 #include "platform/win32.h"
 
 struct KovloGdiObject {
-    enum class Kind { kBrush, kNullBrush, kRegion };
+    enum class Kind { kBrush, kNullBrush, kRegion, kFont };
     Kind kind;
     bool stock;      // stock objects outlive DeleteObject
     COLORREF color;  // brushes
     RECT rect;       // regions (half-open, normalised)
+    LOGFONTA font;   // fonts made by CreateFontIndirectA
 };
 
 namespace gdi {
@@ -21,6 +24,20 @@ bool BrushColor(HBRUSH brush, COLORREF *color);
 
 // The rectangle of a live region; false for anything else.
 bool RegionRect(HRGN region, RECT *rect);
+
+// The object behind a handle (stock ones included), or null when it is not live.
+const KovloGdiObject *LiveObject(HGDIOBJ handle);
+// Records a new object so that its handle is live until DeleteObject.
+HGDIOBJ AdoptObject(KovloGdiObject *object);
+
+// The stock font a device context starts with (SYSTEM_FONT).
+HFONT DefaultFont();
+// The pango description a live font draws with: the default font's own at
+// the system's DPI, or a made font's face at its height; false for anything
+// that is not a live font.
+bool FontDescription(HFONT font, std::string *description);
+// The system's dots per inch (96 times the host's scale).
+int SystemDpi();
 
 // The number of objects created and not yet deleted, stock objects excluded
 // (for leak checks).

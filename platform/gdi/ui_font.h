@@ -13,6 +13,8 @@ const char *UserInterfaceFont();
 // Applies the fixed rendering settings (resolution, no antialiasing, full hinting,
 // whole-pixel metrics) to a layout's context, so that the same text gives the same
 // pixels on every run and every host.
-void ApplyTextRendering(PangoContext *context);
+// `dpi` sizes a font given in points (the system's DPI for a device context's
+// default font; 96 everywhere else).
+void ApplyTextRendering(PangoContext *context, double dpi = 96.0);
 
 }  // namespace gdi

@@ -53,6 +53,11 @@ RECT ScreenRect();
 RECT FrameInsets();
 int ScrollBarThickness();
 
+// The screen's scale: device pixels per 96-DPI pixel (1, 2, ...). Every size
+// that crosses this boundary is in device pixels, as a per-monitor DPI-aware
+// Windows program sees them: the screen, the frame, the bars, the windows.
+int ScaleFactor();
+
 // Top-level windows. The layer creates one hidden, then moves, shows, titles
 // and destroys it. After a host-side change of the client size (the user
 // resizing, a scroll bar shown or hidden) the host calls
@@ -103,6 +108,9 @@ namespace layer {
 // Host -> layer: what happened on the display.
 void OnClientResized(HWND hwnd, int clientWidth, int clientHeight);
 void OnMoved(HWND hwnd, const RECT &outer);
+// The window is now on a screen of another scale (moved to another monitor,
+// or the desktop's scale changed): WM_DPICHANGED with the suggested rectangle.
+void OnScaleChanged(HWND hwnd, int scale);
 // Minimised, maximised or restored on the host's side (showState is
 // SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED or SW_SHOWNORMAL), with the new client
 // size when the host knows it (-1, -1: the layer works it out).

@@ -15,9 +15,11 @@ int Height(const RECT &r) { return r.bottom - r.top; }
 void NonClientSize(const KovloWindow &window, int *width, int *height)
 {
     RECT insets = host::FrameInsets();
-    int bar = host::ScrollBarThickness();
-    *width = insets.left + insets.right + (window.bars[SB_VERT].visible ? bar : 0);
-    *height = insets.top + insets.bottom + (window.bars[SB_HORZ].visible ? bar : 0);
+    int bar = ScaleSystemPixels(window, host::ScrollBarThickness());
+    *width = ScaleSystemPixels(window, insets.left + insets.right) +
+             (window.bars[SB_VERT].visible ? bar : 0);
+    *height = ScaleSystemPixels(window, insets.top + insets.bottom) +
+              (window.bars[SB_HORZ].visible ? bar : 0);
 }
 
 bool IsMinimized(const KovloWindow &window) { return window.showState == SW_SHOWMINIMIZED; }

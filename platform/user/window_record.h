@@ -61,6 +61,7 @@ struct KovloWindow {
     RECT restoredOuter{};   // outer rectangle before minimising or maximising
     int clientWidth = 0;
     int clientHeight = 0;
+    UINT dpi = 0;           // 0: the system's; set when the host reports a new scale
     ScrollBarState bars[2];  // SB_HORZ, SB_VERT
     cairo_surface_t *surface = nullptr;
     // The invalid part of the client area and whether it must be erased.
@@ -96,6 +97,10 @@ std::vector<HWND> LiveWindows();
 std::vector<HWND> ChildWindows(HWND parent);
 // The desktop window (its rectangle is the host's screen).
 HWND DesktopWindow();
+
+// The screen's scale (screen_scale.cpp): a length in the system DPI's pixels
+// (a frame's, a scroll bar's) at the window's DPI.
+int ScaleSystemPixels(const KovloWindow &window, int pixels);
 
 // Client surface and geometry (geometry.cpp).
 void SetClientSize(KovloWindow *window, int width, int height);

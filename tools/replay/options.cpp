@@ -36,6 +36,16 @@ bool ParseFrameOption(const char *value, RECT *insets, std::string *error)
     return false;
 }
 
+bool ParseScaleOption(const char *value, int *scale, std::string *error)
+{
+    char tail = '\0';
+    if (value != nullptr && std::sscanf(value, "%d%c", scale, &tail) == 1 && *scale >= 1 &&
+        *scale <= 8)
+        return true;
+    *error = "--scale wants a whole scale from 1 to 8";
+    return false;
+}
+
 bool ParseBarOption(const char *value, int *thickness, std::string *error)
 {
     char tail = '\0';
@@ -65,12 +75,31 @@ int ParseOption(const char *option, const char *value, ReplayOptions *options, s
         return ParseSizeOption(option, value, 0, &config.clientWidth, &config.clientHeight, error) ? 2 : -1;
     if (std::strcmp(option, "--frame") == 0)
         return ParseFrameOption(value, &config.frameInsets, error) ? 2 : -1;
+    if (std::strcmp(option, "--scale") == 0)
+        return ParseScaleOption(value, &options->scale, error) ? 2 : -1;
     if (std::strcmp(option, "--bar") == 0)
         return ParseBarOption(value, &config.scrollBarThickness, error) ? 2 : -1;
     return 0;
 }
 
 }  // namespace
+
+// The screen, frame and bars that were not given take their defaults for the
+// scale; sizes given stay as they are, in device pixels.
+void ScaleDefaults(ReplayOptions *options)
+{
+    headless::Config defaults, scaled = headless::ScaledConfig(options->scale);
+    headless::Config &config = options->config;
+    config.scale = options->scale;
+    if (config.screenWidth == defaults.screenWidth && config.screenHeight == defaults.screenHeight) {
+        config.screenWidth = scaled.screenWidth;
+        config.screenHeight = scaled.screenHeight;
+    }
+    if (std::memcmp(&config.frameInsets, &defaults.frameInsets, sizeof(RECT)) == 0)
+        config.frameInsets = scaled.frameInsets;
+    if (config.scrollBarThickness == defaults.scrollBarThickness)
+        config.scrollBarThickness = scaled.scrollBarThickness;
+}
 
 bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::string *error)
 {
@@ -86,5 +115,6 @@ bool ParseReplayOptions(int argc, char **argv, ReplayOptions *options, std::stri
         i += taken;
     }
     for (; i < argc; ++i) options->viewerArguments.push_back(argv[i]);
+    if (options->scale != 1) ScaleDefaults(options);
     return true;
 }

@@ -1,6 +1,6 @@
 // The replay driver's command line:
 //   kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N]
-//                [--busy-time] [--trace] [--] [viewer arguments...]
+//                [--scale N] [--busy-time] [--trace] [--] [viewer arguments...]
 
 #pragma once
 
@@ -11,6 +11,9 @@
 
 struct ReplayOptions {
     headless::Config config;
+    // The screen's scale; the screen, frame and bars not given take their
+    // defaults times it. Sizes given are device pixels.
+    int scale = 1;
     bool trace = false;  // print each message the main window's procedure receives
     std::vector<std::string> viewerArguments;  // after the program name
 };

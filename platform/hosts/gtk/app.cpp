@@ -1,8 +1,9 @@
 // GTK host: start-up, the screen and the host's one state record.
-// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
+// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness,
+//   ScaleFactor (the primary monitor's, in device pixels like the rest); the
 //   state record and the look-ups from the layer's handles to widgets.
-// Does not implement: monitors other than the primary one, work areas, DPI
-//   scaling beyond GTK's own. FrameInsets is zero until the window manager
+// Does not implement: monitors other than the primary one, work areas,
+//   fractional scales (GTK 3 has none). FrameInsets is zero until the window manager
 //   has said what frame a window of ours gets (frame.cpp asks before the first
 //   window is shown); under a bare X server there is no frame at all.
 #include <cstdio>
@@ -88,6 +89,18 @@ int MeasureScrollBarThickness()
     return natural > 0 ? natural : 1;
 }
 
+// The primary monitor's scale factor: 2 under GDK_SCALE=2 or on a desktop
+// set to 200%. GTK 3 knows whole factors only; a fractional desktop scale
+// reaches it as the next whole one, which the compositor then reduces.
+int MeasureScale()
+{
+    GdkDisplay *display = gdk_display_get_default();
+    GdkMonitor *monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    int scale = monitor ? gdk_monitor_get_scale_factor(monitor) : 1;
+    return scale > 0 ? scale : 1;
+}
+
 // Nothing here draws with OpenGL, yet GDK sets it up when it opens an X
 // display, mapping a GL driver (on a machine without a GPU, Mesa's software
 // renderer and LLVM: some 40 MiB and tens of milliseconds). A GDK_GL the user
@@ -113,6 +126,7 @@ void host::Init(int *argc, char ***argv)
     // The device context's font stays the layer's fixed gothic, whatever the
     // desktop's gtk-font-name: the status strip is the same on every host.
     GtkHost().scrollBarThickness = MeasureScrollBarThickness();
+    GtkHost().scale = MeasureScale();
 }
 
 RECT host::ScreenRect()
@@ -122,9 +136,11 @@ RECT host::ScreenRect()
     if (!monitor) monitor = gdk_display_get_monitor(display, 0);
     GdkRectangle geometry = {0, 0, 0, 0};
     if (monitor) gdk_monitor_get_geometry(monitor, &geometry);
-    return {0, 0, geometry.width, geometry.height};
+    return ToDevicePixels({0, 0, geometry.width, geometry.height}, GtkHost().scale);
 }
 
-RECT host::FrameInsets() { return GtkHost().frameInsets; }
+RECT host::FrameInsets() { return ToDevicePixels(GtkHost().frameInsets, GtkHost().scale); }
 
-int host::ScrollBarThickness() { return GtkHost().scrollBarThickness; }
+int host::ScrollBarThickness() { return GtkHost().scrollBarThickness * GtkHost().scale; }
+
+int host::ScaleFactor() { return GtkHost().scale; }

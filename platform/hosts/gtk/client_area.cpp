@@ -8,13 +8,17 @@
 
 namespace {
 
+// The surface holds device pixels; its device scale, set while GTK draws it,
+// makes each of them one pixel of the window, with nothing scaled again.
 gboolean DrawClient(GtkWidget *client, cairo_t *cr, gpointer hwnd)
 {
     cairo_surface_t *surface = layer::ClientSurface(static_cast<HWND>(hwnd));
+    HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
+    int scale = topLevel ? topLevel->scale : 1;
     int width = gtk_widget_get_allocated_width(client);
     int height = gtk_widget_get_allocated_height(client);
-    int surfaceWidth = surface ? cairo_image_surface_get_width(surface) : 0;
-    int surfaceHeight = surface ? cairo_image_surface_get_height(surface) : 0;
+    int surfaceWidth = surface ? cairo_image_surface_get_width(surface) / scale : 0;
+    int surfaceHeight = surface ? cairo_image_surface_get_height(surface) / scale : 0;
     if (surfaceWidth < width || surfaceHeight < height) {
         // Black around the surface: the whole area minus the surface's part.
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -24,8 +28,11 @@ gboolean DrawClient(GtkWidget *client, cairo_t *cr, gpointer hwnd)
         cairo_fill(cr);
     }
     if (surface) {
+        cairo_surface_set_device_scale(surface, scale, scale);
         cairo_set_source_surface(cr, surface, 0, 0);
         cairo_paint(cr);
+        cairo_set_source_rgb(cr, 0, 0, 0);  // lets go of the surface
+        cairo_surface_set_device_scale(surface, 1, 1);
     }
     return TRUE;
 }
@@ -36,11 +43,14 @@ gboolean DrawClient(GtkWidget *client, cairo_t *cr, gpointer hwnd)
 void ClientAllocated(GtkWidget *, GdkRectangle *allocation, gpointer data)
 {
     HWND hwnd = static_cast<HWND>(data);
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    int scale = topLevel ? topLevel->scale : GtkHost().scale;
     RECT known;
     if (!GetClientRect(hwnd, &known)) return;
-    if (known.right == allocation->width && known.bottom == allocation->height) return;
+    int width = allocation->width * scale, height = allocation->height * scale;
+    if (known.right == width && known.bottom == height) return;
     NoteDelivery();
-    layer::OnClientResized(hwnd, allocation->width, allocation->height);
+    layer::OnClientResized(hwnd, width, height);
 }
 
 }  // namespace

@@ -73,7 +73,10 @@ bool ReadFrameExtents(Display *display, FrameAnswer answer, RECT *insets)
     bool complete = status == Success && type == XA_CARDINAL && format == 32 && count == 4;
     if (complete) {
         const long *extents = reinterpret_cast<const long *>(data);
-        *insets = {int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3])};
+        // X counts device pixels; GTK's own are `scale` of them.
+        int scale = GtkHost().scale;
+        *insets = {int(extents[0]) / scale, int(extents[2]) / scale, int(extents[1]) / scale,
+                   int(extents[3]) / scale};
     }
     if (data) XFree(data);
     return complete;
@@ -104,6 +107,9 @@ gboolean OnConfigure(GtkWidget *window, GdkEvent *, gpointer data)
     RECT outer, insets, known;
     MeasureFrame(gdkWindow, &outer, &insets);
     if (!GetWindowRect(hwnd, &known)) return FALSE;
+    HostTopLevel *topLevel = FindTopLevel(hwnd);
+    int scale = topLevel ? topLevel->scale : 1;
+    outer = ToDevicePixels(outer, scale);
     GtkHostState &state = GtkHost();
     if (!SameRect(insets, state.frameInsets)) {
         // A frame appeared (or changed): keep the outer rectangle the layer has.

@@ -20,6 +20,7 @@ struct DialogTemplate;
 // below it, as Windows places them.
 struct HostTopLevel {
     HWND hwnd = nullptr;
+    int scale = 1;  // GTK's scale factor for the window's monitor
     GtkWidget *window = nullptr;
     GtkWidget *client = nullptr;
     GtkWidget *bars[2] = {nullptr, nullptr};  // indexed by SB_HORZ, SB_VERT
@@ -49,9 +50,12 @@ struct HostDialog {
 struct GtkHostState {
     std::vector<std::unique_ptr<HostTopLevel>> topLevels;
     std::vector<std::unique_ptr<HostDialog>> dialogs;
+    // GTK's pixels (logical: device pixels / scale), like everything GTK gives.
     RECT frameInsets = {0, 0, 0, 0};
     bool frameMeasured = false;
     int scrollBarThickness = 0;
+    // The screen's scale factor at start-up (GDK_SCALE, or the desktop's).
+    int scale = 1;
     // Counts the calls into namespace layer, so WaitForEvents can tell an
     // event meant for the application from GTK's own housekeeping.
     uint64_t deliveries = 0;
@@ -67,6 +71,20 @@ HostDialog *FindDialog(HWND dialog);
 // The widget of a dialog control and the dialog holding it, found through the
 // layer's GetDlgItem; null when the control is unknown.
 GtkWidget *FindControlWidget(HWND control, HostDialog **dialogOut = nullptr);
+
+// The layer counts device pixels, GTK its own (device pixels / scale): a
+// rectangle from one to the other. Towards GTK, a rectangle is widened to
+// whole GTK pixels.
+inline RECT ToDevicePixels(const RECT &r, int scale)
+{
+    return RECT{r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
+}
+inline RECT ToGtkPixels(const RECT &r, int scale)
+{
+    auto down = [scale](LONG v) { return LONG(v >= 0 ? v / scale : -((-v + scale - 1) / scale)); };
+    auto up = [scale](LONG v) { return LONG(v >= 0 ? (v + scale - 1) / scale : -(-v / scale)); };
+    return RECT{down(r.left), down(r.top), up(r.right), up(r.bottom)};
+}
 
 // Every signal handler that reports to the layer calls this first.
 inline void NoteDelivery() { ++GtkHost().deliveries; }

@@ -199,7 +199,7 @@ GtkWidget *CreateScrollBar(HostTopLevel *topLevel, int bar)
     bool horizontal = bar == SB_HORZ;
     GtkWidget *widget = gtk_scrollbar_new(
         horizontal ? GTK_ORIENTATION_HORIZONTAL : GTK_ORIENTATION_VERTICAL, nullptr);
-    int thickness = host::ScrollBarThickness();
+    int thickness = GtkHost().scrollBarThickness;  // GTK's pixels
     gtk_widget_set_size_request(widget, horizontal ? -1 : thickness, horizontal ? thickness : -1);
     gtk_widget_set_hexpand(widget, horizontal);
     gtk_widget_set_vexpand(widget, !horizontal);

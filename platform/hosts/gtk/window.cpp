@@ -43,14 +43,29 @@ gboolean OnWindowState(GtkWidget *, GdkEventWindowState *event, gpointer hwnd)
                 : (event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED) ? SW_SHOWMAXIMIZED
                                                                          : SW_SHOWNORMAL;
     NoteDelivery();
-    layer::OnShowStateChanged(topLevel->hwnd, state, gtk_widget_get_allocated_width(topLevel->client),
-                              gtk_widget_get_allocated_height(topLevel->client));
+    layer::OnShowStateChanged(topLevel->hwnd, state,
+                              gtk_widget_get_allocated_width(topLevel->client) * topLevel->scale,
+                              gtk_widget_get_allocated_height(topLevel->client) * topLevel->scale);
     return FALSE;
 }
 
-// The outer rectangle of the layer is the frame's; GTK sizes the inside.
-void PlaceWindow(HostTopLevel *topLevel, const RECT &outer)
+// The window is on a monitor of another scale now: the layer sends
+// WM_DPICHANGED, whose suggested rectangle comes back through MoveTopLevel.
+void OnScaleFactor(GtkWidget *window, GParamSpec *, gpointer hwnd)
 {
+    HostTopLevel *topLevel = FindTopLevel(static_cast<HWND>(hwnd));
+    int scale = gtk_widget_get_scale_factor(window);
+    if (!topLevel || scale < 1 || scale == topLevel->scale) return;
+    topLevel->scale = scale;
+    NoteDelivery();
+    layer::OnScaleChanged(topLevel->hwnd, scale);
+}
+
+// The outer rectangle of the layer is the frame's, in device pixels; GTK
+// sizes the inside, in its own.
+void PlaceWindow(HostTopLevel *topLevel, const RECT &deviceOuter)
+{
+    RECT outer = ToGtkPixels(deviceOuter, topLevel->scale);
     const RECT &insets = GtkHost().frameInsets;
     int width = outer.right - outer.left - insets.left - insets.right;
     int height = outer.bottom - outer.top - insets.top - insets.bottom;
@@ -77,8 +92,9 @@ void LearnFrameInAdvance(HostTopLevel *topLevel, const RECT outer)
     RECT insets;
     if (!AskFrameInsets(topLevel->window, &insets)) return;
     GtkHost().frameInsets = insets;
-    layer::OnClientResized(topLevel->hwnd, outer.right - outer.left - insets.left - insets.right,
-                           outer.bottom - outer.top - insets.top - insets.bottom);
+    RECT device = ToDevicePixels(insets, topLevel->scale);
+    layer::OnClientResized(topLevel->hwnd, outer.right - outer.left - device.left - device.right,
+                           outer.bottom - outer.top - device.top - device.bottom);
     PlaceWindow(topLevel, outer);
 }
 
@@ -117,11 +133,13 @@ void host::CreateTopLevel(HWND hwnd, const RECT &outer)
 {
     auto topLevel = std::make_unique<HostTopLevel>();
     topLevel->hwnd = hwnd;
+    topLevel->scale = GtkHost().scale;
     topLevel->window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_container_add(GTK_CONTAINER(topLevel->window), BuildContents(topLevel.get()));
     g_signal_connect(topLevel->window, "delete-event", G_CALLBACK(OnDeleteEvent), hwnd);
     g_signal_connect(topLevel->window, "destroy-event", G_CALLBACK(OnDestroyEvent), hwnd);
     g_signal_connect(topLevel->window, "window-state-event", G_CALLBACK(OnWindowState), hwnd);
+    g_signal_connect(topLevel->window, "notify::scale-factor", G_CALLBACK(OnScaleFactor), hwnd);
     ConnectKeyPresses(topLevel.get());
     WatchFrame(topLevel.get());
     // Placed first, so that GTK realises the window at its size.
@@ -204,6 +222,7 @@ void host::ClientPixelsChanged(HWND hwnd, const RECT &rect)
 {
     HostTopLevel *topLevel = FindTopLevel(hwnd);
     if (!topLevel) return;
-    gtk_widget_queue_draw_area(topLevel->client, rect.left, rect.top, rect.right - rect.left,
-                               rect.bottom - rect.top);
+    RECT area = ToGtkPixels(rect, topLevel->scale);
+    gtk_widget_queue_draw_area(topLevel->client, area.left, area.top, area.right - area.left,
+                               area.bottom - area.top);
 }

@@ -1,8 +1,9 @@
 // Headless host: start-up and the screen.
-// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness; the
-//   configuration (headless::Configure) and the host's one state record.
+// Implements: host::Init, ScreenRect, FrameInsets, ScrollBarThickness,
+//   ScaleFactor (the configured integer scale); the configuration
+//   (headless::Configure, ScaledConfig) and the host's one state record.
 // Does not implement: monitors other than one screen at (0, 0), work areas
-//   (a task bar), DPI scaling.
+//   (a task bar), fractional scales.
 #include "platform/hosts/headless/headless_state.h"
 
 namespace headless {
@@ -11,6 +12,18 @@ HostState &State()
 {
     static HostState state;
     return state;
+}
+
+Config ScaledConfig(int scale)
+{
+    Config config;
+    config.scale = scale;
+    config.screenWidth *= scale;
+    config.screenHeight *= scale;
+    config.frameInsets = RECT{kFrameInsets.left * scale, kFrameInsets.top * scale,
+                              kFrameInsets.right * scale, kFrameInsets.bottom * scale};
+    config.scrollBarThickness = kScrollBarThickness * scale;
+    return config;
 }
 
 void Configure(const Config &config)
@@ -35,5 +48,7 @@ RECT ScreenRect()
 RECT FrameInsets() { return headless::State().config.frameInsets; }
 
 int ScrollBarThickness() { return headless::State().config.scrollBarThickness; }
+
+int ScaleFactor() { return headless::State().config.scale; }
 
 }  // namespace host

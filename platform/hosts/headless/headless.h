@@ -39,7 +39,14 @@ struct Config {
     // window's measured ones, so that both give the same client area.
     RECT frameInsets = kFrameInsets;
     int scrollBarThickness = kScrollBarThickness;
+    // The screen's scale: device pixels per 96-DPI pixel. Every size above is
+    // in device pixels; ScaledConfig gives the defaults for a scale.
+    int scale = 1;
 };
+
+// The default configuration of a screen at `scale`: the screen, the frame and
+// the scroll bars all `scale` times their size at 96 DPI.
+Config ScaledConfig(int scale);
 
 // Starts afresh: the configuration, the clock at 0, no script, no records.
 void Configure(const Config &config);

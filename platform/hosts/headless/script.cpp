@@ -2,7 +2,8 @@
 // Implements: key NAME (a press and its release), hold NAME MS (see
 //   held_key.cpp), resize W H, minimize, maximize, restore, advance MS, close,
 //   dialog TEXT, dialog-ok, dialog-cancel, dialog-esc, hscroll CODE [POS],
-//   vscroll CODE [POS], png FILE and show (through the show handler); blank lines and lines
+//   vscroll CODE [POS], scale N (the window moves to a screen of scale N),
+//   png FILE and show (through the show handler); blank lines and lines
 //   starting with '#' do nothing.
 // Does not implement: mouse positions, modifier states.
 #include <cstdlib>
@@ -164,6 +165,18 @@ bool RunScroll(const Words &words, int bar, std::string *error)
     return true;
 }
 
+// The window lands on a monitor of another scale.
+bool RunScale(const Words &words, std::string *error)
+{
+    long scale;
+    if (words.size() != 2 || !ParseNumber(words[1], 1, 8, &scale))
+        return Fail(error, "scale wants a whole scale from 1 to 8");
+    HWND main = EnabledMainWindow(error);
+    if (main == nullptr) return false;
+    layer::OnScaleChanged(main, static_cast<int>(scale));
+    return true;
+}
+
 bool RunDialogCommand(int commandId, std::string *error)
 {
     if (OpenDialog() == nullptr) return Fail(error, "no dialog is open");
@@ -226,6 +239,7 @@ bool RunScriptLine(const std::string &line, std::string *error)
     if (command == "dialog-esc") return RunDialogEscape(error);
     if (command == "hscroll") return RunScroll(words, SB_HORZ, error);
     if (command == "vscroll") return RunScroll(words, SB_VERT, error);
+    if (command == "scale") return RunScale(words, error);
     if (command == "png") return RunPng(line, error);
     if (command == "show") return RunShow();
     return Fail(error, "unknown command " + command);
