@@ -7,6 +7,8 @@
 # "differs: WHY" for a known difference, which fails as soon as it no longer
 # differs. The Wine column: "near" for the picture area within the tolerance
 # of wine_checks.sh and the strip's texts in the same colours and places.
+# The GTK checks run the scenarios of SCALED_SCENARIOS once more on a screen
+# of scale 2 (GDK_SCALE=2), against the headless host at --scale 2.
 #
 # scenario     | folder   | steps                                                  | gtk  | wine
 SCENARIOS='
@@ -17,7 +19,10 @@ quarter_turn   | tall     | key Right; key Shift                                
 cannot_open    | broken   | key Shift; key Space                                   | same | near
 one_pixel      | one      | key Shift                                              | same | near
 panorama       | panorama | key Shift; hscroll SB_PAGERIGHT; hscroll SB_LINELEFT   | same | near
+stripes        | stripes  | key Shift                                              | same | -
 '
+
+SCALED_SCENARIOS='fit actual_lines one_pixel stripes'
 
 field() { awk -F'|' -v n="$2" '{ gsub(/^ +| +$/, "", $n); print $n }' <<<"$1"; }
 
