@@ -31,16 +31,20 @@ int CentredOrigin(int extent, int size)
     return (extent - size) / 2;
 }
 
-// Moves the window to the middle of the desktop at its own outer size, which
-// a scaled screen enlarges by its scale.
+// Moves the window to the middle of the desktop at its own outer size; on a
+// scaled screen at the first size scaled for the window's DPI.
 static void CentreOnDesktop(HWND hwnd)
 {
     RECT desktop, outer;
     GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(hwnd, &outer);
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
     int dpi = GetDpiForWindow(hwnd);
-    int width = ScaleForDpi(outer.right - outer.left, dpi);
-    int height = ScaleForDpi(outer.bottom - outer.top, dpi);
+    if (dpi != USER_DEFAULT_SCREEN_DPI) {
+        width = ScaleForDpi(kWindowWidth, dpi);
+        height = ScaleForDpi(kWindowHeight, dpi);
+    }
     SetWindowPos(hwnd, NULL, CentredOrigin(desktop.right, width),
                  CentredOrigin(desktop.bottom, height), width, height, SWP_SHOWWINDOW);
 }

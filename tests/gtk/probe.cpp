@@ -129,6 +129,10 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         WriteBytes(dir + "/\u30BD.jpg", EncodeJpeg(FlatPicture(800, 600, 0, 0, 255)));
     } else if (kind == "photo") {
         WriteBytes(dir + "/photo.jpg", EncodeJpeg(MakePhotoPicture(800, 600, 3, 7)));
+    } else if (kind == "photo_2x") {
+        // The photograph for a screen of scale 2: the fit view reduces it by
+        // as much as it reduces the other at 96 DPI.
+        WriteBytes(dir + "/photo.jpg", EncodeJpeg(MakePhotoPicture(1600, 1200, 3, 7)));
     } else if (kind == "large") {
         return MakeLargeFolder(dir);
     } else if (kind != "empty") {

@@ -10,7 +10,13 @@
 # The checks drive the program with xdotool (real key presses and clicks) and
 # read screenshots of the root window. Exit code 77 (skipped) when the program
 # has not been built (tools/windows-build.sh).
+# With KOVLO_WINE_DPI=192 (on an X server of 2048x1536, and a prefix of its
+# own) the prefix's LogPixels is 192: the checks prefix and agree.* then
+# measure Wine's frame and bars at that DPI and compare with the headless
+# host at --scale 2.
 set -Eeuo pipefail
+dpi=${KOVLO_WINE_DPI:-96}
+scale=$((dpi / 96)) strip=$((25 * dpi / 96))
 
 check=$1 exe=$2 probe=$3 prefix=$4 replay=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -49,11 +55,19 @@ make_prefix() {
     rm -rf "$prefix"
     timeout 180 wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot: $(tail -5 "$work/wineboot.log")"
     # regedit reads UTF-16 with a byte-order mark whatever the code page.
-    { printf '\xff\xfe'; sed 's/$/\r/' "$here/prefix.reg.txt" | iconv -f UTF-8 -t UTF-16LE; } >"$work/prefix.reg"
+    { printf '\xff\xfe'; { cat "$here/prefix.reg.txt"; dpi_setting; } | sed 's/$/\r/' |
+        iconv -f UTF-8 -t UTF-16LE; } >"$work/prefix.reg"
     timeout 60 wine regedit /S "$work/prefix.reg" || fail "regedit did not take the settings"
     timeout 60 wineserver -w
     grep -q '"IPAPGothic"' "$prefix/user.reg" || fail "no font replacement in $prefix/user.reg"
     grep -q '"Decorated"="N"' "$prefix/user.reg" || fail "no X11 driver setting in $prefix/user.reg"
+}
+
+# The screen's DPI, as a user sets it in Wine's configuration (winecfg's
+# Graphics tab writes the same value).
+dpi_setting() {
+    [ "$dpi" = 96 ] && return 0
+    printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi"
 }
 
 fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$(windows_path "$2")"; }
@@ -92,11 +106,49 @@ bar_measured_again() {
     local previous=$bar
     shoot
     bar=0
-    while [ $bar -lt 40 ] && ! shot_pixel_is $((client_w - 1 - bar)) 300 000080; do bar=$((bar + 1)); done
+    while [ $bar -lt $((40 * scale)) ] && ! shot_pixel_is $((client_w - 1 - bar)) $((300 * scale)) 000080; do
+        bar=$((bar + 1))
+    done
     [ $bar = "$previous" ]
 }
 
-check_prefix() { make_prefix; measure_metrics; cat "$prefix/kovlo-metrics"; }
+check_prefix() {
+    make_prefix
+    if [ "$dpi" = 96 ]; then measure_metrics; else measure_scaled_metrics; fi
+    cat "$prefix/kovlo-metrics"
+}
+
+# At another DPI: the window 800x600 times the scale, centred on the screen;
+# where its client area begins, from the actual-size view of the scroll
+# picture (its red left columns, its green top rows), Wine's frame and bars.
+measure_scaled_metrics() {
+    open_folder measure scroll 1
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    local screen_w screen_h
+    read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
+    [ "$WIDTH,$HEIGHT" = "$((800 * scale)),$((600 * scale))" ] ||
+        fail "the window is $WIDTH x $HEIGHT at $dpi DPI"
+    [ "$X,$Y" = "$(((screen_w - WIDTH) / 2)),$(((screen_h - HEIGHT) / 2))" ] ||
+        fail "the window is at $X,$Y, not centred on $screen_w x $screen_h"
+    client_x=$X client_y=$Y
+    press "$main" shift
+    wait_until "the actual-size view" client_pixel_is $((WIDTH / 2)) $((HEIGHT / 2)) 000080
+    local dx=0 dy=0
+    while [ $dx -lt 60 ] && ! shot_pixel_is $dx $((HEIGHT / 2)) FF0080; do dx=$((dx + 1)); done
+    while [ $dy -lt 120 ] && ! shot_pixel_is $((WIDTH / 2)) $dy 00FF80; do dy=$((dy + 1)); done
+    [ $dx -lt 60 ] && [ $dy -lt 120 ] || fail "no picture corner found ($dx, $dy)"
+    client_x=$((X + dx)) client_y=$((Y + dy)) client_w=$((WIDTH - 2 * dx))
+    bar=0
+    wait_until "the same bar thickness twice" bar_measured_again
+    [ $bar -gt 0 ] && [ $bar -lt $((40 * scale)) ] || fail "no vertical scroll bar measured ($bar)"
+    echo "client=${client_w}x$((HEIGHT - dy - dx)) bar=$bar origin=$dx,$dy" >"$prefix/kovlo-metrics"
+    # The strip: its black band is the scaled height, the name line in it.
+    local view=$((HEIGHT - dy - dx - bar - strip))
+    [ "$(client_count 0 $view 300 $strip FFFF00 60)" -gt $((20 * scale)) ] || fail "no yellow name line in the strip"
+    keep_shot "wine_${dpi}dpi_actual_size"
+    press "$main" Escape
+    expect_exit 0
+}
 
 # The first picture, a photograph-like 800x600, fitted into the view above the
 # strip: its pixels against the headless host's for the same client size (the
@@ -281,9 +333,9 @@ picture_near() {
     local cw ch
     read -r cw ch <<<"$(size_of "$1")"
     shoot
-    read -r mean far <<<"$("$probe" compare "$work/shot.png" $client_x $client_y "$1" 0 0 "$cw" $((ch - 25)))"
+    read -r mean far <<<"$("$probe" compare "$work/shot.png" $client_x $client_y "$1" 0 0 "$cw" $((ch - strip)))"
     awk -v mean="$mean" -v far="$far" 'BEGIN { exit !(mean <= 1.0 && far <= 0.006) }' &&
-        picture_ends_at "$cw" $((ch - 25))
+        picture_ends_at "$cw" $((ch - strip))
 }
 
 # The picture area ends where the headless one does: the column beyond it
@@ -302,12 +354,12 @@ picture_ends_at() {
 strip_near() {
     local cw ch colour want got
     read -r cw ch <<<"$(size_of "$1")"
-    convert "$work/shot.png" -crop "${cw}x25+$client_x+$((client_y + ch - 25))" +repage "$work/strip.png"
+    convert "$work/shot.png" -crop "${cw}x$strip+$client_x+$((client_y + ch - strip))" +repage "$work/strip.png"
     for colour in $(strip_colours "$1" "$cw" "$ch"); do
-        want=$(ink_span "$1" "$cw" $((ch - 25)) "$colour")
+        want=$(ink_span "$1" "$cw" $((ch - strip)) "$colour")
         got=$(ink_span "$work/strip.png" "$cw" 0 "$colour")
         read -r wl wr <<<"$want"; read -r gl gr <<<"$got"
-        if [ $(( (wl - gl) ** 2 > 9 && (wr - gr) ** 2 > 9 )) = 1 ]; then
+        if [ $(( (wl - gl) ** 2 > 9 * scale * scale && (wr - gr) ** 2 > 9 * scale * scale )) = 1 ]; then
             strip_fault="#$colour from x $wl to $wr headless, from $gl to $gr under Wine"
             return 1
         fi
@@ -317,14 +369,14 @@ strip_near() {
 # The first and last column of a strip's pixels near a colour, from its top row Y.
 ink_span() {
     local box
-    box=$(convert "$1" -crop "${2}x25+0+$3" +repage -fuzz 25% -fill black +opaque "#$4" -format %@ info:)
+    box=$(convert "$1" -crop "${2}x$strip+0+$3" +repage -fuzz 25% -fill black +opaque "#$4" -format %@ info:)
     local w=${box%%x*} x=${box#*+}; x=${x%%+*}
     echo "$x $((x + w - 1))"
 }
 
 # The colours of a picture's strip whose channels are all 00 or FF, but black.
 strip_colours() {
-    convert "$1" -crop "${2}x25+0+$(($3 - 25))" +repage -format %c histogram:info:- |
+    convert "$1" -crop "${2}x$strip+0+$(($3 - strip))" +repage -format %c histogram:info:- |
         grep -oE '#[0-9A-F]{6}' | grep -E '^#((00|FF){3})$' | grep -v '#000000' | tr -d '#' | sort -u
 }
 
@@ -354,21 +406,36 @@ check_agreement() {
     [ -n "$row" ] || fail "unknown scenario"
     [ "$(field "$row" 5)" = near ] || fail "no Wine form of the scenario"
     folder_kind=$(field "$row" 2) steps=$(field "$row" 3)
+    # Enlarged 1.9 times into the view of 192 DPI, the 800x600 photograph
+    # differs by a mean of 1.34 per channel (none of its pixels by more than
+    # 16): GDI's HALFTONE enlarges by another filter than the layer's. The
+    # photograph twice as large is reduced as the other is at 96 DPI.
+    if [ "$dpi" != 96 ] && [ "$folder_kind" = photo ]; then folder_kind=photo_2x; fi
     metrics=$(cat "$prefix/kovlo-metrics") || fail "no metrics in the prefix"
     local client=${metrics#client=}; client=${client%% *}
     # KOVLO_WINE_BAR gives the headless run another thickness, to see the check fail.
     local bar=${KOVLO_WINE_BAR:-${metrics##*bar=}}
+    bar=${bar%% *}
     script="png $work/ref_0.png"$'\n'
     while read -r step; do
         n=$((n + 1)); script+="$step"$'\n'"png $work/ref_$n.png"$'\n'
     done < <(split_steps "$steps")
     folder="$work/$folder_kind"
     "$probe" folder "$folder" "$folder_kind" || fail "cannot make the $folder_kind folder"
-    "$replay" --client "$client" --bar "$bar" -- "$folder" <<<"$script" >"$work/replay.log" 2>&1 ||
+    # At another DPI the window is sized by the program: the headless one gets
+    # Wine's frame (the border below as on the left) instead of a client size.
+    local size=(--client "$client") origin=${metrics##*origin=}
+    [ "$dpi" = 96 ] || size=(--frame "${origin%,*},${origin#*,},${origin%,*},${origin%,*}")
+    "$replay" --scale "$scale" "${size[@]}" --bar "$bar" -- "$folder" <<<"$script" >"$work/replay.log" 2>&1 ||
         fail "replay failed: $(cat "$work/replay.log")"
     start_viewer "$(windows_path "$folder")"
     main=$(find_window "全" 60)
     [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+    if [ "$dpi" != 96 ]; then
+        local X Y WIDTH HEIGHT SCREEN WINDOW
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        client_x=$((X + ${origin%,*})) client_y=$((Y + ${origin#*,}))
+    fi
     agree_x=$client_x agree_y=$client_y
     expect_near 0
     n=0
