@@ -118,6 +118,12 @@ check_prefix() {
     cat "$prefix/kovlo-metrics"
 }
 
+# A name line of that colour near the bottom left of the window (a new
+# screenshot each time it is asked).
+name_line_shows() {
+    [ "$(client_count 0 $((HEIGHT - 3 * strip)) 400 $((3 * strip)) "$1" 60)" -gt $((20 * scale)) ]
+}
+
 # At another DPI: the window 800x600 times the scale, centred on the screen;
 # where its client area begins, from the actual-size view of the scroll
 # picture (its red left columns, its green top rows), Wine's frame and bars.
@@ -131,8 +137,12 @@ measure_scaled_metrics() {
     [ "$X,$Y" = "$(((screen_w - WIDTH) / 2)),$(((screen_h - HEIGHT) / 2))" ] ||
         fail "the window is at $X,$Y, not centred on $screen_w x $screen_h"
     client_x=$X client_y=$Y
+    # Keys go to a window that has painted: first the fit view's green name
+    # line; the fit view has blue in the middle too, the yellow name line is
+    # the actual-size view's.
+    wait_until "the fit view's green name line" name_line_shows 00FF00
     press "$main" shift
-    wait_until "the actual-size view" client_pixel_is $((WIDTH / 2)) $((HEIGHT / 2)) 000080
+    wait_until "the actual-size view's yellow name line" name_line_shows FFFF00
     local dx=0 dy=0
     while [ $dx -lt 60 ] && ! shot_pixel_is $dx $((HEIGHT / 2)) FF0080; do dx=$((dx + 1)); done
     while [ $dy -lt 120 ] && ! shot_pixel_is $((WIDTH / 2)) $dy 00FF80; do dy=$((dy + 1)); done
