@@ -23,10 +23,10 @@ namespace {
 PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, UINT format,
                               const KovloDeviceContext &dc) {
     PangoLayout *layout = pango_cairo_create_layout(cr);
-    gdi::ApplyTextRendering(pango_layout_get_context(layout), gdi::SystemDpi());
+    gdi::ApplyTextRendering(pango_layout_get_context(layout));
     pango_layout_context_changed(layout);
     std::string description;
-    if (dc.font == nullptr || !gdi::FontDescription(dc.font, &description))
+    if (!gdi::FontDescription(dc.font != nullptr ? dc.font : gdi::DefaultFont(), &description))
         description = gdi::UserInterfaceFont();
     PangoFontDescription *font = pango_font_description_from_string(description.c_str());
     pango_layout_set_font_description(layout, font);

@@ -26,13 +26,20 @@ namespace {
 // and the system's DPI of that moment.
 KovloGdiObject g_systemFont{KovloGdiObject::Kind::kFont, true, 0, {}, {}};
 
+// The default font's size in pixels at the system's DPI: the user-interface
+// font's size at 96 DPI, in points or in pixels, times the scale. This is the
+// one place where the default font follows the screen's scale.
+double DefaultPixelSize(const PangoFontDescription *description) {
+    double size = pango_font_description_get_size(description) / double(PANGO_SCALE);
+    if (!pango_font_description_get_size_is_absolute(description))
+        size = size * USER_DEFAULT_SCREEN_DPI / 72.0;  // points to pixels at 96 DPI
+    return size * gdi::SystemDpi() / USER_DEFAULT_SCREEN_DPI;
+}
+
 LOGFONTA DefaultLogFont() {
     LOGFONTA font{};
     PangoFontDescription *description = pango_font_description_from_string(gdi::UserInterfaceFont());
-    double size = pango_font_description_get_size(description) / double(PANGO_SCALE);
-    if (!pango_font_description_get_size_is_absolute(description))
-        size = size * gdi::SystemDpi() / 72.0;  // points to pixels
-    font.lfHeight = -static_cast<LONG>(std::lround(size));
+    font.lfHeight = -static_cast<LONG>(std::lround(DefaultPixelSize(description)));
     font.lfWeight = 400;  // FW_NORMAL
     font.lfCharSet = 128;  // SHIFTJIS_CHARSET
     const char *family = pango_font_description_get_family(description);
@@ -59,16 +66,19 @@ int SystemDpi() {
 }
 
 bool FontDescription(HFONT font, std::string *description) {
-    if (font == DefaultFont()) {
-        *description = UserInterfaceFont();
+    if (font == DefaultFont() && SystemDpi() == USER_DEFAULT_SCREEN_DPI) {
+        *description = UserInterfaceFont();  // as it is given
         return true;
     }
     if (!IsFont(LiveObject(font))) return false;
     PangoFontDescription *face = pango_font_description_from_string(UserInterfaceFont());
-    if (font->font.lfFaceName[0] != '\0')
-        pango_font_description_set_family(face, Cp932ToUtf8(font->font.lfFaceName).c_str());
-    LONG height = font->font.lfHeight != 0 ? std::labs(font->font.lfHeight) : 12;
-    pango_font_description_set_absolute_size(face, double(height) * PANGO_SCALE);
+    double height = DefaultPixelSize(face);
+    if (font != DefaultFont()) {
+        if (font->font.lfFaceName[0] != '\0')
+            pango_font_description_set_family(face, Cp932ToUtf8(font->font.lfFaceName).c_str());
+        if (font->font.lfHeight != 0) height = std::labs(font->font.lfHeight);
+    }
+    pango_font_description_set_absolute_size(face, height * PANGO_SCALE);
     char *text = pango_font_description_to_string(face);
     *description = text;
     g_free(text);

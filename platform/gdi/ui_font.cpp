@@ -31,7 +31,7 @@ const char *UserInterfaceFont() { return FontSetting().c_str(); }
 // Glyphs are drawn without antialiasing and fully hinted, as a desktop draws
 // its small user-interface text: crisp, and every glyph pixel is exactly the
 // text colour.
-void ApplyTextRendering(PangoContext *context, double dpi) {
+void ApplyTextRendering(PangoContext *context) {
     cairo_font_options_t *options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
     cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_DEFAULT);
@@ -39,7 +39,7 @@ void ApplyTextRendering(PangoContext *context, double dpi) {
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
     pango_cairo_context_set_font_options(context, options);
     cairo_font_options_destroy(options);
-    pango_cairo_context_set_resolution(context, dpi);
+    pango_cairo_context_set_resolution(context, 96.0);
 }
 
 }  // namespace gdi

@@ -13,8 +13,6 @@ const char *UserInterfaceFont();
 // Applies the fixed rendering settings (resolution, no antialiasing, full hinting,
 // whole-pixel metrics) to a layout's context, so that the same text gives the same
 // pixels on every run and every host.
-// `dpi` sizes a font given in points (the system's DPI for a device context's
-// default font; 96 everywhere else).
-void ApplyTextRendering(PangoContext *context, double dpi = 96.0);
+void ApplyTextRendering(PangoContext *context);
 
 }  // namespace gdi
