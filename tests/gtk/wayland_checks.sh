@@ -35,7 +35,7 @@ weston_pid=$!
 wait_until "weston's socket" test -S "$XDG_RUNTIME_DIR/wayland-kovlo"
 # xdotool's search does not see weston's window; xwininfo lists it.
 weston_window() { xwininfo -root -children | grep -oE '^ *0x[0-9a-f]+ "Weston Compositor' | grep -oE '0x[0-9a-f]+'; }
-wait_until "weston's window" weston_window
+wait_until "weston's window" weston_window >/dev/null
 output=$(weston_window | head -n 1)
 
 "$probe" folder "$work/colours" colours
@@ -44,6 +44,11 @@ WAYLAND_DISPLAY=wayland-kovlo GDK_BACKEND=wayland NO_AT_BRIDGE=1 "$kovlo" "$work
 viewer_pid=$!
 wait_until "the first picture, red" screen_has FF0000
 keep_shot "wayland${scale}_start"
+# A click on the picture makes sure weston has given the window the keyboard
+# (a key pressed as the window first shows can reach no client).
+box=$(convert "$work/shot.png" -fuzz 10% -fill black +opaque "#FF0000" -format %@ info:)
+read -r w h x y <<<"$(tr 'x+' '  ' <<<"$box")"
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 press "$output" space
 wait_until "the second picture, green" screen_has 00FF00
 press "$output" Escape
