@@ -40,7 +40,7 @@ static void CentreOnDesktop(HWND hwnd)
     GetWindowRect(hwnd, &outer);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
-    int dpi = GetDpiForWindow(hwnd);
+    int dpi = WindowDpi(hwnd);
     if (dpi != USER_DEFAULT_SCREEN_DPI) {
         width = ScaleForDpi(kWindowWidth, dpi);
         height = ScaleForDpi(kWindowHeight, dpi);

@@ -28,7 +28,7 @@ const char *CurrentFileName()
 static void MeasureView(HWND hwnd)
 {
     GetClientRect(hwnd, &g_viewer.clientRect);
-    g_viewer.dpi = GetDpiForWindow(hwnd);
+    g_viewer.dpi = WindowDpi(hwnd);
     g_viewer.viewWidth = g_viewer.clientRect.right - g_viewer.clientRect.left;
     g_viewer.viewHeight = g_viewer.clientRect.bottom - g_viewer.clientRect.top -
                           StripHeightForDpi(g_viewer.dpi);

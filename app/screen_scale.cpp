@@ -3,6 +3,17 @@
 #include "app/reload.h"
 #include "app/viewer_state.h"
 
+typedef UINT(WINAPI *DpiForWindowCall)(HWND);
+
+int WindowDpi(HWND hwnd)
+{
+    // Imported by name, the call would keep the program from starting on
+    // older Windows at all.
+    static const DpiForWindowCall dpiForWindow = reinterpret_cast<DpiForWindowCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    return dpiForWindow != NULL ? static_cast<int>(dpiForWindow(hwnd)) : USER_DEFAULT_SCREEN_DPI;
+}
+
 int ScaleForDpi(int pixels96, int dpi)
 {
     if (dpi == USER_DEFAULT_SCREEN_DPI)

@@ -7,6 +7,10 @@
 
 #include "platform/win32.h"
 
+// The window's DPI: GetDpiForWindow, looked up by name since Windows has it
+// from Windows 10 1607 on; before that, 96.
+int WindowDpi(HWND hwnd);
+
 // pixels96 at `dpi`, rounded as MulDiv rounds.
 int ScaleForDpi(int pixels96, int dpi);
 

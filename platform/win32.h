@@ -109,6 +109,7 @@ typedef struct tagMSG {
 } MSG, *LPMSG;
 
 typedef LRESULT(CALLBACK *WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef INT_PTR(WINAPI *FARPROC)(void);
 typedef INT_PTR(CALLBACK *DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void(CALLBACK *TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
@@ -389,6 +390,7 @@ extern "C" {
 #endif
 
 HMODULE GetModuleHandleA(LPCSTR moduleName);
+FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 LPSTR GetCommandLineA(void);
 
 ATOM RegisterClassA(const WNDCLASSA *wndClass);

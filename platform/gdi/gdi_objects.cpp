@@ -6,9 +6,9 @@
 
 namespace {
 
-KovloGdiObject g_whiteBrush{KovloGdiObject::Kind::kBrush, true, RGB(255, 255, 255), {}};
-KovloGdiObject g_blackBrush{KovloGdiObject::Kind::kBrush, true, RGB(0, 0, 0), {}};
-KovloGdiObject g_nullBrush{KovloGdiObject::Kind::kNullBrush, true, 0, {}};
+KovloGdiObject g_whiteBrush{KovloGdiObject::Kind::kBrush, true, RGB(255, 255, 255), {}, {}};
+KovloGdiObject g_blackBrush{KovloGdiObject::Kind::kBrush, true, RGB(0, 0, 0), {}, {}};
+KovloGdiObject g_nullBrush{KovloGdiObject::Kind::kNullBrush, true, 0, {}, {}};
 
 std::unordered_set<const KovloGdiObject *> &CreatedObjects() {
     static std::unordered_set<const KovloGdiObject *> objects;

@@ -3,6 +3,9 @@
 // comes from the program's icon file of that name (resources/program_icon.h),
 // and a name without one gives an icon without a picture. Only the arrow and
 // the I-beam cursors exist.
+#include <strings.h>
+
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -24,6 +27,7 @@ struct KovloCursor {
 namespace {
 
 KovloInstance g_module{0};
+KovloInstance g_user32{0};
 KovloCursor g_arrow{32512};
 KovloCursor g_ibeam{32513};
 std::map<std::string, KovloIcon> g_icons;
@@ -36,9 +40,20 @@ std::string IconKey(LPCSTR name)
 
 }  // namespace
 
+// The program's own module, and user32.dll for the calls a program looks up
+// by name because older Windows lack them.
 extern "C" HMODULE GetModuleHandleA(LPCSTR moduleName)
 {
-    return moduleName == nullptr ? &g_module : nullptr;
+    if (moduleName == nullptr) return &g_module;
+    return strcasecmp(moduleName, "user32.dll") == 0 ? &g_user32 : nullptr;
+}
+
+extern "C" FARPROC GetProcAddress(HMODULE module, LPCSTR procName)
+{
+    if (module != &g_user32 || procName == nullptr || IS_INTRESOURCE(procName)) return nullptr;
+    if (std::strcmp(procName, "GetDpiForWindow") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&GetDpiForWindow));
+    return nullptr;
 }
 
 extern "C" HICON LoadIconA(HINSTANCE, LPCSTR name)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # kovlo.exe is one self-contained GUI program: the WIN32 subsystem, and DLL
 # imports from Windows itself only (no C++ runtime, libgcc or winpthread DLL
-# that would have to lie beside it). Exit code 77 (skipped) when it has not
+# that would have to lie beside it), and none of the calls that Windows 7 and
+# 8.1 lack, which would keep it from starting there (the program looks them
+# up by name). Exit code 77 (skipped) when it has not
 # been built (tools/windows-build.sh).
 #   self_contained.sh EXE
 set -euo pipefail
@@ -17,5 +19,10 @@ while read -r dll; do
     *) echo "FAIL: imports $dll, which is not part of Windows"; status=1 ;;
     esac
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+for call in GetDpiForWindow GetSystemMetricsForDpi; do
+    if grep -Eq "^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+$call\$" <<<"$headers"; then
+        echo "FAIL: imports $call, which Windows has only from Windows 10 1607 on"; status=1
+    fi
+done
 [ $status -eq 0 ] && echo "ok: a GUI program importing only Windows' own DLLs"
 exit $status
