@@ -3,7 +3,7 @@
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
 # CHECK is one of: start, closing, no_files, stepping, hold, jump, slideshow,
-# resize, scroll, dialog_look, no_gl, no_icu, framed and framed_decodes (the last two
+# resize, scroll, dialog_look, no_gl, framed and framed_decodes (the last two
 # with a window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
 # window; every wait is for a condition, bounded by a timeout, and every
@@ -299,17 +299,6 @@ check_no_gl() {
     expect_exit 0
 }
 
-# The collation library sorts the file list and is gone before the first
-# picture: nothing of it is mapped into the viewer showing it.
-check_no_icu() {
-    open_colours
-    local icu
-    icu=$(grep -Eo '/[^ ]*/libicu[^/]*$' "/proc/$viewer_pid/maps" | sort -u || true)
-    [ -z "$icu" ] || fail "the collation library is still mapped: $(echo $icu)"
-    press "$main" Escape
-    expect_exit 0
-}
-
 # One 1600x1200 picture at actual size: its left 60 columns red, its top 60
 # rows green, the rest mid blue. A page is 60 pixels, a line 10.
 check_scroll() {
@@ -342,7 +331,7 @@ check_scroll() {
 
 case "$check" in
 start | closing | no_files | stepping | hold | jump | slideshow | resize | scroll | \
-    dialog_look | framed | framed_decodes | no_gl | no_icu)
+    dialog_look | framed | framed_decodes | no_gl)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac
