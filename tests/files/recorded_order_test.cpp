@@ -5,12 +5,20 @@
 // give every neighbour the same sign.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "app/viewer_state.h"
+#include "files/file_list.h"
 #include "platform/text/cp932.h"
 #include "platform/win32.h"
+#include "tests/files/files_test_support.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -70,6 +78,41 @@ TEST(RecordedOrder, EveryNeighbourAsWindowsOrdersIt)
         EXPECT_EQ(Sign(KeyOf(before.name).compare(KeyOf(name.name))), expected) << shown;
     }
     EXPECT_EQ(groups, 10) << "one group of each kind";
+}
+
+// How many of the file list's patterns (*.jpg, *.jpe*, *.jfi*) admit `name`.
+int PatternsAdmitting(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    bool jpg = name.size() >= 4 && name.compare(name.size() - 4, 4, ".jpg") == 0;
+    return jpg + (name.find(".jpe") != std::string::npos) + (name.find(".jfi") != std::string::npos);
+}
+
+// Each group as a folder, its files made in the reverse of Windows' order:
+// the file list holds them in Windows' order. Names the patterns do not admit,
+// or admit twice, are left out, and so are names equal to the one before them
+// (equal names keep the order the folder gives them).
+TEST(RecordedOrder, FileListInWindowsOrder)
+{
+    std::vector<Recorded> names = ReadRecordedOrders();
+    for (size_t first = 0; first < names.size();) {
+        size_t end = first;
+        std::vector<std::string> expected;
+        for (; end < names.size() && names[end].group == names[first].group; ++end) {
+            if (!names[end].equalToPrevious && PatternsAdmitting(names[end].name) == 1) {
+                expected.push_back(names[end].name);
+            }
+        }
+        TempFolder folder;
+        for (size_t i = expected.size(); i-- > 0;) folder.AddFile(Cp932ToUtf8(expected[i]));
+        ResetViewerState();
+        strncpy(g_viewer.folder, Cp932(folder.path()).c_str(), sizeof g_viewer.folder - 1);
+        EXPECT_EQ(BuildFileList(), int(expected.size())) << names[first].group;
+        EXPECT_EQ(ListedNames(), expected) << names[first].group;
+        free(g_viewer.names);
+        g_viewer.names = nullptr;
+        first = end;
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 # Real-window checks of the viewer on the GTK host. Run under an X server of
 # 1920x1080 without a window manager:
 #   xvfb-run -a -s "-screen 0 1920x1080x24" window_checks.sh CHECK KOVLO PROBE
-# CHECK is one of: start, closing, no_files, stepping, hold, jump, slideshow,
+# CHECK is one of: start, closing, no_files, camera_order, stepping, hold, jump, slideshow,
 # resize, scroll, dialog_look, no_gl, framed and framed_decodes (the last two
 # with a window manager).
 # The checks drive the viewer with xdotool and read screenshots of the root
@@ -89,6 +89,17 @@ check_no_files() {
     "$probe" folder "$folder" empty
     start_viewer "$folder"
     expect_no_files_box "$folder" no_files
+}
+
+# Camera and phone names step in Windows' name order.
+check_camera_order() {
+    folder="$work/camera"
+    "$probe" folder "$folder" camera || fail "the probe made no camera folder"
+    start_viewer "$folder"
+    main=$(find_window "全15枚" "main window")
+    step_through_camera_folder 15 400 287
+    press "$main" Escape
+    expect_exit 0
 }
 
 check_stepping() {
@@ -330,7 +341,7 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | hold | jump | slideshow | resize | scroll | \
+start | closing | no_files | camera_order | stepping | hold | jump | slideshow | resize | scroll | \
     dialog_look | framed | framed_decodes | no_gl)
     "check_$check" ;;
 *) fail "unknown check" ;;
