@@ -37,25 +37,38 @@ uint32_t NextCharacter(const uint8_t *text, size_t length, size_t *at)
     return kDoubleByte[row * 188 + trail - (trail < 0x80 ? 0x40 : 0x41)];
 }
 
+// One level of a key while it is made, in room the caller sized for the text.
+struct Level {
+    char *bytes;
+    size_t size;
+
+    void Add(int byte) { bytes[size++] = char(byte); }
+    bool empty() const { return size == 0; }
+};
+
+// The most any one character adds to a level: an expansion's two units of two
+// primary bytes; a word-sort mark's four bytes.
+const size_t kMostPerCharacter = 4;
+
 // The five levels of a key while it is made.
 struct Levels {
-    std::string primary, diacritic, casing, special;
-    std::string kana[4];  // size, mark, type, width
-    bool hasKana = false;
-    uint8_t caseMask = 0x3F;
+    Level primary, diacritic, casing, special;
+    Level kana[4];  // size, mark, type, width
+    bool hasKana;
+    uint8_t caseMask;
 };
 
 // A character's weights as most characters enter the key.
 void AppendOrdinary(Weights w, Levels *levels)
 {
-    levels->primary += char(w.script);
-    levels->primary += char(w.primary);
+    levels->primary.Add(w.script);
+    levels->primary.Add(w.primary);
     if (w.script >= kPrivateFirst && w.script <= kPrivateLast) {
-        levels->primary += char(w.diacritic);  // a third primary byte, no diacritic
+        levels->primary.Add(w.diacritic);  // a third primary byte, no diacritic
     } else {
-        levels->diacritic += char(w.diacritic);
+        levels->diacritic.Add(w.diacritic);
     }
-    levels->casing += char(w.casing);
+    levels->casing.Add(w.casing);
 }
 
 // A kana's four kana weights: `markWeight` is 3 for a kana itself, 4 for an
@@ -63,10 +76,10 @@ void AppendOrdinary(Weights w, Levels *levels)
 void AppendKanaLevels(uint8_t casing, uint8_t markWeight, Levels *levels)
 {
     levels->hasKana = true;
-    levels->kana[0] += char(0xC4 | (casing & kFullSize));
-    levels->kana[1] += char(markWeight);
-    levels->kana[2] += char(0xC4 | (casing & kKatakana));
-    levels->kana[3] += char(0xC4 | (casing & kFullWidth));
+    levels->kana[0].Add(0xC4 | (casing & kFullSize));
+    levels->kana[1].Add(markWeight);
+    levels->kana[2].Add(0xC4 | (casing & kKatakana));
+    levels->kana[3].Add(0xC4 | (casing & kFullWidth));
 }
 
 // A kana mark (long vowel, iteration) weighs as the character before it:
@@ -95,18 +108,19 @@ void AppendKanaMark(const std::vector<Weights> &text, size_t at, Levels *levels)
         AppendOrdinary({kKanaInKey, primary, mark.diacritic, 2}, levels);
         return;
     }
-    levels->primary += "\xFF\xFF";
+    levels->primary.Add(0xFF);
+    levels->primary.Add(0xFF);
 }
 
 // A word-sort character: its place (counted in primary weights, later places
 // first) and its weights, on the last level.
 void AppendWordSortMark(Weights w, Levels *levels)
 {
-    int16_t place = int16_t(-int(levels->primary.size() / 2) - 1);
-    levels->special += char(uint16_t(place) >> 8);
-    levels->special += char(place & 0xFF);
-    levels->special += char(w.primary);
-    levels->special += char(w.casing | w.diacritic << 3);
+    int16_t place = int16_t(-int(levels->primary.size / 2) - 1);
+    levels->special.Add(uint16_t(place) >> 8);
+    levels->special.Add(place & 0xFF);
+    levels->special.Add(w.primary);
+    levels->special.Add(w.casing | w.diacritic << 3);
 }
 
 void AppendCharacter(const std::vector<Weights> &text, size_t at, Levels *levels)
@@ -117,8 +131,8 @@ void AppendCharacter(const std::vector<Weights> &text, size_t at, Levels *levels
     case kUnsortable:
         break;
     case kNonspaceMark:
-        if (levels->diacritic.empty()) levels->diacritic += char(w.diacritic);
-        else levels->diacritic.back() = char(levels->diacritic.back() + w.diacritic);
+        if (levels->diacritic.empty()) levels->diacritic.Add(w.diacritic);
+        else levels->diacritic.bytes[levels->diacritic.size - 1] += char(w.diacritic);
         break;
     case kExpansion: {
         uint16_t expansion = kExpansions[w.primary];
@@ -148,53 +162,70 @@ void AppendCharacter(const std::vector<Weights> &text, size_t at, Levels *levels
 
 // Drops the weights at the end of `level` that say nothing: those at or
 // below `floor`, or, on a kana level, its usual value.
-void TrimLevel(std::string *level, int floor, int usual)
+void TrimLevel(Level *level, int floor, int usual)
 {
-    size_t end = level->size();
-    while (end > 0) {
-        uint8_t last = uint8_t((*level)[end - 1]);
+    while (level->size > 0) {
+        uint8_t last = uint8_t(level->bytes[level->size - 1]);
         if (last > floor && last != usual) break;
-        --end;
+        --level->size;
     }
-    level->resize(end);
+}
+
+// Appends `level` and the byte that ends it.
+char *PutLevel(const Level &level, char end, char *out)
+{
+    memcpy(out, level.bytes, level.size);
+    out[level.size] = end;
+    return out + level.size + 1;
 }
 
 void WriteKey(Levels *levels, std::string *key)
 {
     TrimLevel(&levels->diacritic, 2, -1);
     TrimLevel(&levels->casing, 2, -1);
-    key->clear();
-    key->append(levels->primary).append(1, '\x01');
-    key->append(levels->diacritic).append(1, '\x01');
-    key->append(levels->casing).append(1, '\x01');
+    key->resize(levels->primary.size + levels->diacritic.size + levels->casing.size + levels->special.size +
+                levels->kana[0].size + levels->kana[1].size + levels->kana[2].size + levels->kana[3].size + 9);
+    char *out = &(*key)[0];
+    out = PutLevel(levels->primary, '\x01', out);
+    out = PutLevel(levels->diacritic, '\x01', out);
+    out = PutLevel(levels->casing, '\x01', out);
     if (levels->hasKana) {
         const int usual[4] = {0xC4 | kFullSize, 3, 0xC4 | kKatakana, 0xC4 | kFullWidth};
         const char ends[4] = {'\xFF', '\x02', '\xFF', '\xFF'};
         for (int i = 0; i < 4; ++i) {
             TrimLevel(&levels->kana[i], -1, usual[i]);
-            key->append(levels->kana[i]).append(1, ends[i]);
+            out = PutLevel(levels->kana[i], ends[i], out);
         }
     }
-    key->append(1, '\x01').append(levels->special).append(1, '\0');
+    *out++ = '\x01';
+    out = PutLevel(levels->special, '\0', out);
+    key->resize(out - key->data());
+}
+
+// Levels with room for `characters` characters in `room`.
+Levels EmptyLevels(size_t characters, bool ignoreCase, std::vector<char> *room)
+{
+    room->resize(8 * kMostPerCharacter * characters);
+    Levels levels;
+    Level *all[8] = {&levels.primary, &levels.diacritic, &levels.casing, &levels.special,
+                     &levels.kana[0], &levels.kana[1], &levels.kana[2], &levels.kana[3]};
+    for (int i = 0; i < 8; ++i) *all[i] = {room->data() + i * kMostPerCharacter * characters, 0};
+    levels.hasKana = false;
+    levels.caseMask = ignoreCase ? 0x3F & ~(kUpper | kSubscript) : 0x3F;
+    return levels;
 }
 
 }  // namespace
 
 void MakeSortKey(const char *text, size_t length, bool ignoreCase, std::string *key)
 {
-    thread_local std::vector<Weights> characters;
-    thread_local Levels levels;
+    thread_local std::vector<Weights> characters;  // kept between calls: no allocation per name
+    thread_local std::vector<char> room;
     const uint8_t *bytes = reinterpret_cast<const uint8_t *>(text);
     characters.clear();
     for (size_t at = 0; at < length;) characters.push_back(Unpack(NextCharacter(bytes, length, &at)));
 
-    levels.primary.clear();
-    levels.diacritic.clear();
-    levels.casing.clear();
-    levels.special.clear();
-    for (std::string &level : levels.kana) level.clear();
-    levels.hasKana = false;
-    levels.caseMask = ignoreCase ? 0x3F & ~(kUpper | kSubscript) : 0x3F;
+    Levels levels = EmptyLevels(characters.size(), ignoreCase, &room);
     for (size_t i = 0; i < characters.size(); ++i) AppendCharacter(characters, i, &levels);
     WriteKey(&levels, key);
 }
