@@ -3,6 +3,7 @@
 // timer; when none of these is there, the host is asked to wait for input.
 #include <deque>
 
+#include "platform/files/folder_listing.h"
 #include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
@@ -119,6 +120,7 @@ void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
             msg->time = static_cast<DWORD>(host::NowMs());
             return;
         }
+        DropKeptListing();  // no search outlives a wait
         host::WaitForEvents(EarliestTimerDue());
     }
 }
