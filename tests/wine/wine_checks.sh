@@ -331,8 +331,10 @@ folder_verb='Software\Classes\Directory\shell\Kovlo'
 check_installer() {
     local setup row
     setup=$(package_file setup.exe)
+    locale -a | grep -qix en_US.utf8 || fail "no en_US.UTF-8 locale (tools/setup.sh test makes it)"
     prefix=$prefix-setup
     export WINEPREFIX=$prefix LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 HOME=$work/home
+    unset XDG_CONFIG_HOME
     # No menu entries of Wine's own for the shortcut, in HOME or anywhere.
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
     "$probe" folder "$HOME" colours
