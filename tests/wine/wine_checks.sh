@@ -339,7 +339,7 @@ check_installer() {
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
     "$probe" folder "$HOME" colours
     "$probe" folder "$work/写真" colours
-    x86_64-w64-mingw32-gcc -municode -O2 -o "$work/shell_start.exe" "$here/shell_start.c" -lshell32 ||
+    x86_64-w64-mingw32-gcc-posix -municode -O2 -o "$work/shell_start.exe" "$here/shell_start.c" -lshell32 ||
         fail "shell_start does not build"
     make_prefix
     prefix_contents >"$work/before"
