@@ -28,7 +28,8 @@ check_files() {
 check_desktop_entry() {
   local entry=$1/share/applications/kovlo.desktop
   desktop-file-validate "$entry" >&2 || fail "desktop-file-validate rejects $entry"
-  grep -qx 'MimeType=image/jpeg;' "$entry" || fail "the entry does not open image/jpeg"
+  grep -qx 'MimeType=inode/directory;image/jpeg;' "$entry" ||
+    fail "the entry does not offer folders and JPEG files"
   local exec program
   exec=$(sed -n 's/^Exec=//p' "$entry")
   program=${exec%% *}
