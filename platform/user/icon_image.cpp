@@ -2,7 +2,7 @@
 // palette for 1, 4 or 8 bits a pixel, the bottom-up colour rows (the "XOR"
 // image, 1/4/8/24/32 bits) and a 1-bit mask of the transparent pixels (the
 // "AND" image), each row padded to 4 bytes. Every read is checked against
-// the file's size.
+// the file's size. Images stored as PNG are passed over.
 #include "platform/user/icon_image.h"
 
 namespace layer_internal {
@@ -18,7 +18,15 @@ struct Reader {
     uint32_t U32(size_t at) const { return Has(at, 4) ? U16(at) | U16(at + 2) << 16 : 0; }
 };
 
-// The directory entry of the largest image (0 in a size byte means 256).
+// An image stored as a PNG file (as large icons are) rather than as a bitmap.
+bool IsStoredAsPng(const Reader &file, size_t entry)
+{
+    size_t at = file.U32(entry + 12);
+    return file.Has(at, 4) && file.U32(at) == 0x474E5089u;  // "\x89PNG"
+}
+
+// The directory entry of the largest bitmap image (0 in a size byte means
+// 256); the first entry when every image is a PNG.
 size_t LargestEntry(const Reader &file, int count)
 {
     size_t best = 6;
@@ -26,7 +34,7 @@ size_t LargestEntry(const Reader &file, int count)
     for (int i = 0; i < count; ++i) {
         size_t entry = 6 + 16 * size_t(i);
         int side = file.bytes[entry] ? file.bytes[entry] : 256;
-        if (side > bestSide) best = entry, bestSide = side;
+        if (side > bestSide && !IsStoredAsPng(file, entry)) best = entry, bestSide = side;
     }
     return best;
 }
