@@ -371,7 +371,7 @@ check_scroll() {
 }
 
 case "$check" in
-start | closing | no_files | stepping | hold | jump | slideshow | resize | scroll | \
+start | closing | no_files | stepping | unopenable | hold | jump | slideshow | resize | scroll | \
     dialog_look | framed | framed_decodes | no_gl | no_icu)
     "check_$check" ;;
 *) fail "unknown check" ;;
