@@ -2,7 +2,8 @@
 // palette for 1, 4 or 8 bits a pixel, the bottom-up colour rows (the "XOR"
 // image, 1/4/8/24/32 bits) and a 1-bit mask of the transparent pixels (the
 // "AND" image), each row padded to 4 bytes. Every read is checked against
-// the file's size. Images stored as PNG are passed over.
+// the file's size. Of several images the 32 x 32 bitmap is taken; images
+// stored as PNG are passed over.
 #include "platform/user/icon_image.h"
 
 namespace layer_internal {
@@ -25,16 +26,19 @@ bool IsStoredAsPng(const Reader &file, size_t entry)
     return file.Has(at, 4) && file.U32(at) == 0x474E5089u;  // "\x89PNG"
 }
 
-// The directory entry of the largest bitmap image (0 in a size byte means
-// 256); the first entry when every image is a PNG.
-size_t LargestEntry(const Reader &file, int count)
+// The directory entry LoadIconA takes: the 32 x 32 bitmap, the system's icon
+// size at 96 DPI, else the largest bitmap (0 in a size byte means 256); the
+// first entry when every image is a PNG.
+size_t IconEntry(const Reader &file, int count)
 {
     size_t best = 6;
     int bestSide = -1;
     for (int i = 0; i < count; ++i) {
         size_t entry = 6 + 16 * size_t(i);
         int side = file.bytes[entry] ? file.bytes[entry] : 256;
-        if (side > bestSide && !IsStoredAsPng(file, entry)) best = entry, bestSide = side;
+        if (IsStoredAsPng(file, entry)) continue;
+        if (side == 32) return entry;
+        if (side > bestSide) best = entry, bestSide = side;
     }
     return best;
 }
@@ -90,7 +94,7 @@ IconImage DecodeIcoFile(const uint8_t *bytes, size_t size)
     Reader file{bytes, bytes ? size : 0};
     int count = int(file.U16(4));
     if (file.U16(0) != 0 || file.U16(2) != 1 || count == 0 || !file.Has(6, 16 * size_t(count))) return {};
-    size_t entry = LargestEntry(file, count);
+    size_t entry = IconEntry(file, count);
     size_t header = file.U32(entry + 12);
     if (!file.Has(header, 40) || file.U32(header) < 40) return {};
     return DecodeBitmap(file, header);
