@@ -163,17 +163,21 @@ TEST(StartupTest, ProgramNameOfAnyKindIsSkipped)
     }
 }
 
-// The user the unprivileged run takes: ourselves when we are not root, else
-// "nobody" through setpriv (the words put before the driver). False when
-// privileges cannot be dropped.
-bool UnprivilegedPrefix(std::vector<std::string> *prefix)
+// A run as another user: ourselves when we are not root, else "nobody"
+// through setpriv, put before the driver. False when privileges cannot be
+// dropped.
+bool UnprivilegedSetup(ReplaySetup *setup)
 {
-    prefix->clear();
     if (geteuid() != 0) return true;
-    *prefix = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"};
+    std::vector<std::string> prefix = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup",
+                                       "--clear-groups", "--"};
     std::string probe;
-    for (const std::string &word : *prefix) probe += word + " ";
-    return system((probe + "/bin/true 2>/dev/null").c_str()) == 0;
+    for (const std::string &word : prefix) probe += word + " ";
+    if (system((probe + "/bin/true 2>/dev/null").c_str()) != 0) return false;
+    setup->program = prefix[0];
+    setup->options.assign(prefix.begin() + 1, prefix.end());
+    setup->options.push_back(ReplayProgram());
+    return true;
 }
 
 // A home or share folder of mode 0711: its owner lists it, others may only
@@ -181,8 +185,8 @@ bool UnprivilegedPrefix(std::vector<std::string> *prefix)
 // look up the folder below it and keeps that component as written.
 TEST(StartupTest, FolderBelowAnUnlistableAncestorIsItself)
 {
-    std::vector<std::string> prefix;
-    if (!UnprivilegedPrefix(&prefix))
+    ReplaySetup setup;
+    if (!UnprivilegedSetup(&setup))
         GTEST_SKIP() << "running as root and setpriv cannot switch to nobody:"
                         " the 0711 ancestor would be listable";
     PhotoFolder home;
@@ -195,12 +199,6 @@ TEST(StartupTest, FolderBelowAnUnlistableAncestorIsItself)
         ASSERT_EQ(0, chmod(home.Join(name).c_str(), 0755));
     for (const char *name : {"inner/pics/p1.jpg", "inner/pics/p2.jpg"})
         ASSERT_EQ(0, chmod(home.Join(name).c_str(), 0644));
-    ReplaySetup setup;
-    if (!prefix.empty()) {
-        setup.program = prefix[0];
-        setup.options.assign(prefix.begin() + 1, prefix.end());
-        setup.options.push_back(ReplayProgram());
-    }
     setup.options.insert(setup.options.end(), {"--client", "800x600"});
     setup.arguments = {home.Join("inner/pics")};
     ReplayRun run = RunReplay(setup, "show");
@@ -247,20 +245,14 @@ TEST(StartupTest, TerminalLineTellsWhyAnotherFolderIsShown)
 // no-files message box.
 TEST(StartupTest, TerminalLineTellsOfAFolderThatMayNotBeRead)
 {
-    std::vector<std::string> prefix;
-    if (!UnprivilegedPrefix(&prefix))
+    ReplaySetup setup;
+    if (!UnprivilegedSetup(&setup))
         GTEST_SKIP() << "running as root and setpriv cannot switch to nobody";
     PhotoFolder home;
     home.AddFolder("locked");
     home.AddPhoto("locked/p1.jpg", 40, 30);
     ASSERT_EQ(0, chmod(home.Path().c_str(), 0755));
     ASSERT_EQ(0, chmod(home.Join("locked").c_str(), 0311));  // passable, not listable
-    ReplaySetup setup;
-    if (!prefix.empty()) {
-        setup.program = prefix[0];
-        setup.options.assign(prefix.begin() + 1, prefix.end());
-        setup.options.push_back(ReplayProgram());
-    }
     setup.arguments = {home.Join("locked")};
     ReplayRun run = RunReplay(setup, "show");
     chmod(home.Join("locked").c_str(), 0755);
