@@ -458,6 +458,14 @@ FILE *AnsiFopen(const char *path, const char *mode);
 // by single blanks).
 void InitPlatform(int *argc, char ***argv);
 
+// Off Windows a program started from a terminal can tell its user why it shows
+// another folder than the one named. Not Windows calls: a Windows program has
+// no terminal. WriteStandardErrorA writes code page 932 text to standard error
+// in UTF-8; CanListFolderA tells whether the folder at that path exists and
+// may be listed by this process.
+void WriteStandardErrorA(LPCSTR text);
+BOOL CanListFolderA(LPCSTR path);
+
 #ifdef __cplusplus
 }
 #endif

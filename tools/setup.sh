@@ -11,21 +11,23 @@ cd "$(dirname "$0")/.."
 purpose=${1:?usage: tools/setup.sh run|test}
 
 # The viewer: compiler, build tools, the libraries it links, and the gothic
-# font its dialogs are drawn in. python3 draws the icons for installing.
+# font its dialogs are drawn in. rsvg-convert and icotool render the icon,
+# which the program carries for its window and installs for the desktop.
 run_packages=(
-  build-essential cmake pkg-config ninja-build python3
+  build-essential cmake pkg-config ninja-build
   libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic librsvg2-bin icoutils
 )
 
 # The tests on top: GoogleTest and Benchmark, the sanitizer and fuzzing
 # runtime, valgrind, the real window under Xvfb, the install and package
-# checks, and the Windows program built with MinGW and run under Wine.
+# checks (hardening-check from devscripts), the Windows program built with
+# MinGW and run under Wine, and Python for the start-up benchmark.
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  python3 libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev valgrind strace
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
-  desktop-file-utils lintian dpkg-dev
+  desktop-file-utils lintian dpkg-dev devscripts
   g++-mingw-w64-x86-64-posix wine wine64 nasm locales nsis
 )
 

@@ -3,7 +3,7 @@
 ; with these defines:
 ;   VERSION  the program's version, as in kovlo.exe's version resource
 ;   STAGE    the folder holding kovlo.exe, LICENSE.txt and README.txt
-;   ICON     the program's icon (resources/kovlo.ico)
+;   ICON     the program's icon (kovlo.ico, rendered by the build)
 ;   OUTFILE  the installer to write
 ;
 ; It installs for all users (Program Files, HKLM) or for the user alone
