@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program, build-windows/kovlo.exe: one self-contained GUI
 # executable from app/, files/, image/ and resources/kovlo.rc, cross-compiled
-# with MinGW-w64 (cmake/mingw-w64-x86_64.cmake).
+# with MinGW-w64 (cmake/mingw-w64-x86_64.cmake), and the conformance program
+# build-windows/conformance.exe (tests/conformance/).
 #
 # The JPEG library is Debian's own libjpeg-turbo source package (fetched by
 # tools/setup.sh into build-windows/source/), built once for Windows as a
@@ -44,6 +45,7 @@ build_jpeg
 cmake -S . -B "$out/app" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DJPEG_INCLUDE_DIR="$jpeg/include" -DJPEG_LIBRARY="$jpeg/lib/libjpeg.a" >/dev/null
-cmake --build "$out/app" --target kovlo
+cmake --build "$out/app" --target kovlo kovlo-conformance
 cp "$out/app/app/kovlo.exe" "$out/kovlo.exe"
-echo "windows-build: $out/kovlo.exe"
+cp "$out/app/tests/conformance/conformance.exe" "$out/conformance.exe"
+echo "windows-build: $out/kovlo.exe, $out/conformance.exe"
