@@ -22,9 +22,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# ICU is loaded at run time (dlopen), where dpkg-shlibdeps cannot see it.
-string(REGEX MATCH "^[0-9]+" ICU_MAJOR "${ICU_icu-uc_VERSION}")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libicu${ICU_MAJOR}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -383,8 +383,12 @@ typedef struct _WIN32_FIND_DATAA {
 
 #define LOCALE_SYSTEM_DEFAULT 0x0800
 #define LOCALE_USER_DEFAULT 0x0400
+#define LOCALE_JAPANESE 0x0411
 #define NORM_IGNORECASE 0x00000001
 #define LCMAP_SORTKEY 0x00000400
+#define CSTR_LESS_THAN 1
+#define CSTR_EQUAL 2
+#define CSTR_GREATER_THAN 3
 
 // ---------------------------------------------------------------------------
 // Windows user interface (platform/user).
@@ -484,9 +488,13 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData);
 BOOL FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA findData);
 BOOL FindClose(HANDLE search);
 DWORD GetFileAttributesA(LPCSTR path);
+// The collation is Windows' Japanese one (locale 0x0411) whatever the locale
+// asked for; of the flags, only NORM_IGNORECASE is known.
 int lstrcmpiA(LPCSTR a, LPCSTR b);
+int CompareStringA(LCID locale, DWORD flags, LPCSTR a, int lengthA, LPCSTR b, int lengthB);
 // With LCMAP_SORTKEY: the sort key of `source` (bytes, closing 0 included),
-// keys comparing with strcmp as CompareStringA with the same flags would.
+// keys comparing byte by byte, the shorter first, as CompareStringA with the
+// same flags would.
 int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR dest,
                  int destSize);
 

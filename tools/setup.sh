@@ -14,7 +14,7 @@ purpose=${1:?usage: tools/setup.sh run|test}
 # font its dialogs are drawn in. python3 draws the icons for installing.
 run_packages=(
   build-essential cmake pkg-config ninja-build python3
-  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev libicu-dev
+  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
   fonts-ipafont-gothic
 )
 

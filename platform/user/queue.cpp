@@ -5,6 +5,7 @@
 // after a key was pressed is still taken before the key.
 #include <deque>
 
+#include "platform/files/folder_listing.h"
 #include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
@@ -126,6 +127,7 @@ void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
             msg->time = static_cast<DWORD>(host::NowMs());
             return;
         }
+        DropKeptListing();  // no search outlives a wait
         host::WaitForEvents(EarliestTimerDue());
     }
 }

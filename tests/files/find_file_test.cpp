@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/folder_listing.h"
 #include "platform/win32.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/temp_folder.h"
@@ -166,4 +167,18 @@ TEST(FindFileKeptListing, ChangesShowInTheNextSearch)
         step.change(folder);
         EXPECT_EQ(Sorted(SearchNames(pattern)), step.names) << step.what;
     }
+}
+
+// The kept listing is let go once the thread waits for input.
+TEST(FindFileKeptListing, LetGoWhenDropped)
+{
+    TempFolder folder;
+    folder.AddFile("a.jpg");
+    const timespec tick = {0, 20 * 1000 * 1000};
+    nanosleep(&tick, nullptr);  // the folder's last change now lies in an earlier tick
+    std::shared_ptr<const FolderListing> listing = ListFolder(folder.path());
+    ASSERT_NE(listing, nullptr);
+    EXPECT_EQ(ListFolder(folder.path()), listing) << "a second search in quick succession reads it again";
+    DropKeptListing();
+    EXPECT_EQ(listing.use_count(), 1) << "still held after it was dropped";
 }

@@ -26,12 +26,10 @@ check_control() {
   [ -n "$(field Maintainer)" ] || fail "no Maintainer"
   # A summary line and a long description below it.
   [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
-  # dpkg-shlibdeps' libraries of the binary, the font the dialogs use, and ICU,
-  # which the viewer loads itself.
-  local depends package icu
+  # dpkg-shlibdeps' libraries of the binary and the font the dialogs use.
+  local depends package
   depends=$(field Depends)
-  icu=$(dpkg-query -W -f '${Package}\n' 'libicu[0-9]*' | grep -E '^libicu[0-9]+$' | head -1)
-  for package in fonts-ipafont-gothic libjpeg62-turbo libgtk-3-0 libc6 "$icu"; do
+  for package in fonts-ipafont-gothic libjpeg62-turbo libgtk-3-0 libc6; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
   done
 }

@@ -233,6 +233,14 @@ check_broken() {
     expect_exit 0
 }
 
+# Camera and phone names step in the order Windows gives them.
+check_camera_order() {
+    open_folder camera camera 15
+    step_through_camera_folder 15 396 274
+    press "$main" Escape
+    expect_exit 0
+}
+
 # 表 (0x95 0x5C) and ソ (0x83 0x5C) in a folder whose name ends in 表: both
 # listed in byte order, both opened.
 check_names() {
@@ -398,7 +406,7 @@ run_wine_step() {
 
 case "$check" in
 agree.*) check_agreement ;;
-prefix | start | keys | slideshow | scroll | no_files | broken | names | quoted | trailing)
+prefix | start | keys | slideshow | scroll | no_files | broken | names | camera_order | quoted | trailing)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac
