@@ -13,6 +13,7 @@ set -Eeuo pipefail
 layer_program=$1 windows_program=$2 prefix=$3 expected=$4
 [ -f "$windows_program" ] || { echo "skipped: no $windows_program (tools/windows-build.sh builds it)"; exit 77; }
 [ -d "$prefix" ] || { echo "no Wine prefix $prefix (the wine.prefix check makes it)"; exit 1; }
+prefix=$(cd "$prefix" && pwd)  # Wine takes only an absolute one
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
