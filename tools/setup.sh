@@ -3,8 +3,8 @@
 # those that are missing, so a second run installs nothing and needs no root:
 #   tools/setup.sh run    what building and running the viewer needs
 #   tools/setup.sh test   that, and the tools of the tests and benchmarks, the
-#                         libjpeg-turbo source and the Japanese locale of the
-#                         Windows program's build and checks
+#                         libjpeg-turbo source and the Japanese and English
+#                         locales of the Windows program's build and checks
 # Missing packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +26,7 @@ test_packages=(
   clang libclang-rt-14-dev valgrind strace
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
   desktop-file-utils lintian dpkg-dev
-  g++-mingw-w64-x86-64-posix wine wine64 nasm locales
+  g++-mingw-w64-x86-64-posix wine wine64 nasm locales nsis
 )
 
 as_root() {
@@ -51,8 +51,9 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# --- The Windows program: Debian's own source of libjpeg-turbo, and the
-# Japanese locale that gives Wine the ANSI code page 932. ---
+# --- The Windows program: Debian's own source of libjpeg-turbo, the Japanese
+# locale that gives Wine the ANSI code page 932, and an English one, under
+# which the program's manifest must still give it code page 932. ---
 
 # deb-src entries for the Debian suites the machine already uses, in a file of
 # their own beside the machine's deb822 (or one-line) sources.
@@ -81,11 +82,15 @@ fetch_jpeg_source() {
   (cd build-windows/source && apt-get source -qq libjpeg-turbo)
 }
 
-japanese_locale() {
-  locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
-  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
-    echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen
+test_locales() {
+  local name missing=0
+  for name in ja_JP en_US; do
+    locale -a 2>/dev/null | grep -qix "$name.utf8" && continue
+    missing=1
+    grep -qx "$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null ||
+      echo "$name.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  done
+  [ $missing = 0 ] || as_root locale-gen
 }
 
 case $purpose in
@@ -95,7 +100,7 @@ case $purpose in
   test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     fetch_jpeg_source
-    japanese_locale
+    test_locales
     ;;
   *) echo "setup: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
 esac

@@ -5,8 +5,9 @@
 # CHECK "prefix" makes the Wine prefix PREFIX (the other checks use it);
 # the others are agree.SCENARIO (a scenario of tests/support/agreement_table.sh
 # against the headless host, through the replay driver REPLAY), start, keys, slideshow, scroll, no_files, broken,
-# names, and quoted and trailing (two forms of the folder argument). Wine runs
-# with LANG=ja_JP.UTF-8, so that the ANSI code page is 932.
+# names, quoted and trailing (two forms of the folder argument), and zip and
+# installer (what a Windows user downloads). Wine runs with LANG=ja_JP.UTF-8,
+# so that the ANSI code page is 932 (the installer check excepted).
 # The checks drive the program with xdotool (real key presses and clicks) and
 # read screenshots of the root window. Exit code 77 (skipped) when the program
 # has not been built (tools/windows-build.sh).
@@ -278,6 +279,164 @@ check_quoted() { open_by_argument "$work/my pics" "$(windows_path "$work/my pics
 # (ソ is 0x83 0x5C): Z:\...\dirソ\ names dirソ.
 check_trailing() { open_by_argument "$work/dirソ" "$(windows_path "$work/dirソ")\\"; }
 
+# The packages of tools/windows-build.sh beside the program, with the
+# project's version in their names (KOVLO_VERSION, set by CMake).
+package_file() {
+    local file=${exe%/*}/kovlo-${KOVLO_VERSION:?}-$1
+    [ -f "$file" ] || { echo "skipped: no $file (tools/windows-build.sh builds it)"; exit 77; }
+    echo "$file"
+}
+
+# A text for Windows users: UTF-8 with a byte-order mark, every line ended by CRLF.
+windows_text() {
+    [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "${1##*/} has no UTF-8 byte-order mark"
+    [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] || fail "${1##*/} has a line not ended by CRLF"
+}
+
+# The portable zip holds exactly its three files; its texts are Windows
+# users' texts, the licence carries libjpeg-turbo's notices and the read-me
+# the version; the program in it starts on a folder and shows its first picture.
+check_zip() {
+    local zip text
+    zip=$(package_file windows-x64.zip)
+    [ "$(cmake -E tar tf "$zip" | tr '\n' ' ')" = "kovlo.exe LICENSE.txt README.txt " ] ||
+        fail "the zip holds: $(cmake -E tar tf "$zip" | tr '\n' ' ')"
+    mkdir "$work/zip"
+    (cd "$work/zip" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
+    for text in LICENSE.txt README.txt; do windows_text "$work/zip/$text"; done
+    for text in "Permission is hereby granted, free of charge" "Copyright (c) 2026 the Kovlo developers" \
+        "based in part on the work of the Independent JPEG Group" "libjpeg-turbo Licenses" "LEGAL ISSUES"; do
+        grep -qF "$text" "$work/zip/LICENSE.txt" || fail "LICENSE.txt lacks '$text'"
+    done
+    grep -qF "Kovlo $KOVLO_VERSION " "$work/zip/README.txt" || fail "README.txt does not name version $KOVLO_VERSION"
+    exe=$work/zip/kovlo.exe
+    open_colours
+    press "$main" Escape
+    expect_exit 0
+}
+
+# The installer's two modes: the mode's switch, the program's folder, the
+# Start menu's folder (in the prefix), the registry's root, and who starts
+# the folder's verb: the shell, or the check itself with the command the key
+# holds. Known difference: Wine's HKEY_CLASSES_ROOT is the machine's classes
+# alone, where Windows merges the user's own (HKCU\Software\Classes) in, so
+# Wine's shell does not see a verb installed for one user.
+install_modes=(
+    "AllUsers    | C:\Program Files\Kovlo                   | drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs | HKEY_LOCAL_MACHINE | shell"
+    "CurrentUser | C:\users\{user}\AppData\Local\Programs\Kovlo | drive_c/users/{user}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs | HKEY_CURRENT_USER | check"
+)
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Kovlo'
+folder_verb='Software\Classes\Directory\shell\Kovlo'
+
+# The installer, in a fresh prefix of its own and under LANG=en_US.UTF-8: a
+# system whose code page is 1252, where only the program's manifest gives it
+# code page 932. HOME is a scratch folder, which Wine makes the user's
+# Pictures. In each mode, silently: the files, the shortcut and the registry
+# entries where they belong; the program, started as Explorer starts it from
+# the shortcut (on Pictures) and from the folder's context menu (on 写真, a
+# name code page 1252 cannot hold), shows its first picture; the silent
+# uninstall leaves nothing behind but what Windows itself keeps.
+check_installer() {
+    local setup row
+    setup=$(package_file setup.exe)
+    locale -a | grep -qix en_US.utf8 || fail "no en_US.UTF-8 locale (tools/setup.sh test makes it)"
+    prefix=$prefix-setup
+    export WINEPREFIX=$prefix LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 HOME=$work/home
+    unset XDG_CONFIG_HOME
+    # No menu entries of Wine's own for the shortcut, in HOME or anywhere.
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
+    "$probe" folder "$HOME" colours
+    "$probe" folder "$work/写真" colours
+    x86_64-w64-mingw32-gcc-posix -municode -O2 -o "$work/shell_start.exe" "$here/shell_start.c" -lshell32 ||
+        fail "shell_start does not build"
+    make_prefix
+    prefix_contents >"$work/before"
+    for row in "${install_modes[@]}"; do
+        IFS='|' read -r mode dir menu root verb_by <<<"${row//\{user\}/$(id -un)}"
+        mode=$(echo $mode) dir=$(echo $dir) menu=$(echo $menu) root=$(echo $root) verb_by=$(echo $verb_by)
+        install_in_mode
+    done
+}
+
+install_in_mode() {
+    timeout 60 wine "$setup" /S "/$mode" || fail "setup /S /$mode failed"
+    timeout 60 wineserver -w
+    local unix_dir="$prefix/drive_c/$(tr '\\' / <<<"${dir#C:\\}")"
+    [ "$(ls "$unix_dir" | LC_ALL=C sort | tr '\n' ' ')" = "LICENSE.txt README.txt kovlo.exe uninstall.exe " ] ||
+        fail "/$mode installed: $(ls "$unix_dir" 2>&1 | tr '\n' ' ')"
+    [ -f "$prefix/$menu/Kovlo.lnk" ] || fail "/$mode: no Kovlo.lnk in $menu"
+    expect_key "$uninstall_key" "\"DisplayIcon\"=\"DIR\\kovlo.exe,0\"" '"DisplayName"="Kovlo"' \
+        "\"DisplayVersion\"=\"$KOVLO_VERSION\"" '"InstallLocation"="DIR"' '"NoModify"=dword:00000001' \
+        '"NoRepair"=dword:00000001' '"Publisher"="the Kovlo developers"' \
+        '"QuietUninstallString"="\"DIR\uninstall.exe\" /MODE /S"' \
+        '"UninstallString"="\"DIR\uninstall.exe\" /MODE"'
+    expect_key "$folder_verb" '@="Kovlo で開く"' '"Icon"="DIR\kovlo.exe,0"' "" \
+        "[$root\\$folder_verb\\command]" '@="\"DIR\kovlo.exe\" \"%1\""'
+    start_from_shell - - "C:$(tr / '\\' <<<"${menu#drive_c}")\\Kovlo.lnk" "C:\\users\\$(id -un)\\Pictures"
+    local photos
+    photos=$(windows_path "$work/写真")
+    if [ "$verb_by" = shell ]; then
+        start_from_shell Directory Kovlo "$photos" "$photos"
+    else
+        start_from_shell - - "$dir\\kovlo.exe" "\"$photos\"" "$photos"
+    fi
+    timeout 60 wine "$dir\\uninstall.exe" "/$mode" /S || fail "the uninstaller /$mode /S failed"
+    timeout 60 wineserver -w
+    expect_nothing_left
+}
+
+# expect_key KEY LINE...: KEY of the mode's root, as reg exports it (its
+# values and subkeys, backslashes not doubled), is the LINEs, in which DIR
+# and MODE stand for the mode's; the size, which the files set, is not compared.
+expect_key() {
+    local want got line
+    want="[$root\\$1]"
+    for line in "${@:2}"; do line=${line//DIR/$dir}; want+=$'\n'"${line//MODE/$mode}"; done
+    wine reg export "$root\\$1" "$(windows_path "$work/key.reg")" /y >/dev/null 2>&1 ||
+        fail "/$mode: no key $root\\$1"
+    got=$(iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | sed '1,2d; /^"EstimatedSize"=dword:/d; s/\\\\/\\/g')
+    [ "$got" = "$want"$'\n' ] || [ "$got" = "$want" ] || fail "/$mode: $root\\$1 holds"$'\n'"$got"$'\n'"not"$'\n'"$want"
+}
+
+# start_from_shell CLASS VERB FILE [ARGUMENT] FOLDER: the program started
+# by the shell (tests/wine/shell_start.c) shows the three pictures of FOLDER,
+# the first one first, and ends with 0 on Esc (from a shortcut, Wine gives no
+# exit code: it ends, within the bound of the wait for the prefix's processes).
+start_from_shell() {
+    wine "$work/shell_start.exe" "${@:1:$# - 1}" >"$work/viewer.log" 2>&1 &
+    viewer_pid=$!
+    main=$(find_window "全3枚|^Kovlo - " "window started from $3" 60)
+    local title
+    title=$(fit_title 3 /); title=${title%Z:\\}${!#}
+    title_is "$main" "$title" || fail "started from $3: window '$(xdotool getwindowname "$main")'"
+    wait_until "the first picture" client_pixel_is 396 274 FF0000
+    press "$main" Escape
+    expect_exit 0
+    timeout 60 wineserver -w
+}
+
+# The prefix's files and folders under drive_c, and its registry keys.
+prefix_contents() {
+    (cd "$prefix" && find drive_c)
+    sed -n 's/^\[\(.*\)\] [0-9]*$/HKLM\\\1/p' "$prefix/system.reg"
+    sed -n 's/^\[\(.*\)\] [0-9]*$/HKCU\\\1/p' "$prefix/user.reg"
+}
+
+# What the uninstaller leaves that was not there before the install, but what
+# Windows keeps: the temporary folder (with the uninstaller's copy of itself,
+# which it has Windows delete at the next start), the user's programs folder
+# (a known folder, not the program's), Explorer's settings, which Wine's
+# shell writes when it starts a program, and the root of the user's classes,
+# which Windows always has (a fresh Wine prefix has not).
+expect_nothing_left() {
+    local left
+    left=$(prefix_contents | LC_ALL=C sort | LC_ALL=C comm -13 <(LC_ALL=C sort "$work/before") - |
+           grep -Ev '^drive_c/users/[^/]+/Temp/|^drive_c/users/[^/]+/AppData/Local/Programs$' |
+           grep -Fvx 'HKCU\Software\\Classes' |
+           grep -Fv 'HKCU\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\' || true)
+    [ -z "$left" ] || fail "/$mode: the uninstaller left"$'\n'"$left"
+}
+
 # The picture area of the client area against the headless host's picture
 # REF (the client area, bars excluded): GDI's HALFTONE and the layer's area
 # averaging round differently. Measured over all scenarios (README): a mean
@@ -406,7 +565,7 @@ run_wine_step() {
 
 case "$check" in
 agree.*) check_agreement ;;
-prefix | start | keys | slideshow | scroll | no_files | broken | names | camera_order | quoted | trailing)
+prefix | start | keys | slideshow | scroll | no_files | broken | names | camera_order | quoted | trailing | zip | installer)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac
