@@ -42,6 +42,9 @@ typedef int32_t LONG;
 typedef int32_t INT;
 typedef uint32_t UINT;
 typedef char CHAR;
+typedef uint16_t WCHAR;  // a UTF-16 unit
+typedef WCHAR *LPWSTR;
+typedef const WCHAR *LPCWSTR;
 typedef char *LPSTR;
 typedef const char *LPCSTR;
 typedef void *LPVOID;
@@ -98,6 +101,11 @@ typedef struct tagRECT {
     LONG bottom;
 } RECT, *LPRECT;
 
+typedef struct tagSIZE {
+    LONG cx;
+    LONG cy;
+} SIZE;
+
 typedef struct tagMSG {
     HWND hwnd;
     UINT message;
@@ -123,6 +131,29 @@ typedef struct tagWNDCLASSA {
     LPCSTR lpszMenuName;
     LPCSTR lpszClassName;
 } WNDCLASSA;
+
+typedef struct tagTEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+} TEXTMETRICA;
 
 typedef struct tagPAINTSTRUCT {
     HDC hdc;
@@ -214,6 +245,7 @@ typedef struct _WIN32_FIND_DATAA {
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_MOUSEWHEEL 0x020A
+#define WM_USER 0x0400
 #define EM_LIMITTEXT 0x00C5
 
 #define ICON_SMALL 0
@@ -346,6 +378,9 @@ typedef struct _WIN32_FIND_DATAA {
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
+#define CP_ACP 0
+#define CP_OEMCP 1
+
 #define LOCALE_SYSTEM_DEFAULT 0x0800
 #define LOCALE_USER_DEFAULT 0x0400
 #define LOCALE_JAPANESE 0x0411
@@ -411,6 +446,17 @@ UINT GetDlgItemInt(HWND dialog, int id, BOOL *translated, BOOL isSigned);
 
 int wsprintfA(LPSTR buffer, LPCSTR format, ...);
 
+// Code page 932 text (platform/text): the lead bytes, stepping by characters,
+// and the conversions to and from UTF-16. The code page is 932 whatever is
+// asked for (CP_ACP, CP_OEMCP or 932 itself); no flags are handled.
+BOOL IsDBCSLeadByte(BYTE testChar);
+LPSTR CharNextA(LPCSTR current);
+LPSTR CharPrevA(LPCSTR start, LPCSTR current);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLength, LPWSTR dest,
+                        int destLength);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceLength, LPSTR dest,
+                        int destLength, LPCSTR defaultChar, BOOL *usedDefaultChar);
+
 // ---------------------------------------------------------------------------
 // Windows graphics (platform/gdi).
 
@@ -426,6 +472,12 @@ int StretchDIBits(HDC dc, int xDest, int yDest, int destWidth, int destHeight, i
                   int srcWidth, int srcHeight, const void *bits, const BITMAPINFO *info,
                   UINT usage, DWORD rop);
 int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
+// A window's client area as a device context outside painting, and the
+// measures of the context's font (the one DrawTextA draws with).
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC dc);
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA *metrics);
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE *size);
 
 // ---------------------------------------------------------------------------
 // Windows file services (platform/files).

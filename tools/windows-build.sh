@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program, build-windows/kovlo.exe: one self-contained GUI
 # executable from app/, files/, image/ and resources/kovlo.rc, cross-compiled
-# with MinGW-w64 (cmake/mingw-w64-x86_64.cmake). Then what a Windows user
+# with MinGW-w64 (cmake/mingw-w64-x86_64.cmake), and the conformance program
+# build-windows/conformance.exe (tests/conformance/). Then what a Windows user
 # downloads (data/windows/), with the version in their names:
 #   build-windows/kovlo-VERSION-windows-x64.zip   the portable zip
 #   build-windows/kovlo-VERSION-setup.exe         the installer (NSIS)
@@ -60,10 +61,11 @@ jpeg_notices
 cmake -S . -B "$out/app" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DJPEG_NOTICES="$jpeg/notices" \
   -DJPEG_INCLUDE_DIR="$jpeg/include" -DJPEG_LIBRARY="$jpeg/lib/libjpeg.a" >/dev/null
-cmake --build "$out/app" --target kovlo windows_packages
+cmake --build "$out/app" --target kovlo windows_packages kovlo-conformance
 cp "$out/app/app/kovlo.exe" "$out/kovlo.exe"
+cp "$out/app/tests/conformance/conformance.exe" "$out/conformance.exe"
 rm -f "$out"/kovlo-*-windows-x64.zip "$out"/kovlo-*-setup.exe
 cp "$out"/app/data/windows/kovlo-*-windows-x64.zip "$out"/app/data/windows/kovlo-*-setup.exe "$out/"
-for made in "$out/kovlo.exe" "$out"/kovlo-*-windows-x64.zip "$out"/kovlo-*-setup.exe; do
+for made in "$out/kovlo.exe" "$out"/kovlo-*-windows-x64.zip "$out"/kovlo-*-setup.exe "$out/conformance.exe"; do
   echo "windows-build: $made"
 done

@@ -16,19 +16,6 @@
 
 namespace {
 
-PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, UINT format) {
-    PangoLayout *layout = pango_cairo_create_layout(cr);
-    gdi::ApplyTextRendering(pango_layout_get_context(layout));
-    pango_layout_context_changed(layout);
-    PangoFontDescription *font = pango_font_description_from_string(gdi::UserInterfaceFont());
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
-    // One line shows line-break characters as glyphs instead of breaking.
-    pango_layout_set_single_paragraph_mode(layout, (format & DT_SINGLELINE) != 0);
-    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    return layout;
-}
-
 // The text's cell (its logical extent) placed in `rect` by the format flags.
 RECT PlaceCell(const RECT &rect, int width, int height, UINT format) {
     LONG left = rect.left;
@@ -78,7 +65,7 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     cairo_t *cr = cairo_create(live->surface);
     ClipTo(cr, live->clip);
     if (!(format & DT_NOCLIP)) ClipTo(cr, *rect);
-    PangoLayout *layout = CreateTextLayout(cr, utf8, format);
+    PangoLayout *layout = gdi::CreateTextLayout(cr, utf8, (format & DT_SINGLELINE) != 0);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     RECT cell = PlaceCell(*rect, logical.width, logical.height, format);

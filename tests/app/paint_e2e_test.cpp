@@ -114,10 +114,11 @@ TEST(FitPaintTest, StripTextCellsAndNegativeViewsStayBlack)
          {{300, 570, kBlack}, {300, 580, kBlack}, {1, 575, kBlack}, {1, 580, kBlack}}},
         // The name line's leading space, on the left edge of its cell.
         {"", {{1, 590, kBlack}, {1, 597, kBlack}}},
-        // 800 x 10: a view of 800 x -15.
+        // 800 x 10: a view of 800 x -15; the top row crosses the key hint's
+        // glyphs, and between them its cell is black.
         {"resize 800 10",
-         {{380, 0, kBlack}, {390, 0, kBlack}, {395, 0, kBlack}, {400, 0, kBlack},
-          {405, 0, kBlack}, {410, 0, kBlack}}},
+         {{375, 0, kBlack}, {390, 0, kBlack}, {430, 0, kBlack}, {470, 0, kBlack},
+          {515, 0, kBlack}, {600, 0, kBlack}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.script);

@@ -49,12 +49,16 @@ TEST_F(FindFileTest, WildcardsListMatchingEntries)
         {"?.jpg", {"B.JPG", "a.jpg", Cp932("表.jpg")}},
         {"??.jpe", {Cp932("ソソ.jpe")}},
         {"*.png", {}},
-        {"*", {".hidden.jpg", "B.JPG", "a.jpg", "a\\b.jpg", "notes.txt", "pics.jpg/", "x.jpeg.bak",
+        {"*", {"./", "../", ".hidden.jpg", "B.JPG", "a.jpg", "a\\b.jpg", "notes.txt", "pics.jpg/", "x.jpeg.bak",
                Cp932("ソソ.jpe"), Cp932("表.jpg"), Cp932("表") + "/"}},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(Sorted(SearchNames(In(c.pattern))), Sorted(c.names)) << c.pattern;
     }
+    // As on Windows, the root has no "." and "..".
+    std::vector<std::string> root = SearchNames("/*");
+    EXPECT_EQ(std::count(root.begin(), root.end(), "./"), 0);
+    EXPECT_EQ(std::count(root.begin(), root.end(), "../"), 0);
 }
 
 TEST_F(FindFileTest, PlainNameFindsOneEntryInItsStoredCase)

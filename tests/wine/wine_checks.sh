@@ -465,31 +465,36 @@ picture_ends_at() {
     awk -v edge="$edge" 'BEGIN { exit !(edge > 8) }'
 }
 
-# The strip's texts, set in another face under Wine, by their colours and
-# places: each pure colour of REF's strip (but black) shows in Wine's strip
-# too, its ink beginning or ending within 3 pixels of where it does in REF
-# (a text of another width keeps the edge it is aligned by).
+# The strip's texts by their colours and extents: each pure colour of REF's
+# strip (but black) shows in Wine's strip too, its ink's left, right, top and
+# bottom edges each within a pixel of where they are in REF. The layer sets
+# the strip in the font Windows measures (GetTextMetricsA and
+# GetTextExtentPoint32A agree: tests/conformance), so the texts have the same
+# extents; a pixel is left for glyphs that rasterise differently.
 strip_near() {
     local cw ch colour want got
     read -r cw ch <<<"$(size_of "$1")"
     convert "$work/shot.png" -crop "${cw}x25+$client_x+$((client_y + ch - 25))" +repage "$work/strip.png"
     for colour in $(strip_colours "$1" "$cw" "$ch"); do
-        want=$(ink_span "$1" "$cw" $((ch - 25)) "$colour")
-        got=$(ink_span "$work/strip.png" "$cw" 0 "$colour")
-        read -r wl wr <<<"$want"; read -r gl gr <<<"$got"
-        if [ $(( (wl - gl) ** 2 > 9 && (wr - gr) ** 2 > 9 )) = 1 ]; then
-            strip_fault="#$colour from x $wl to $wr headless, from $gl to $gr under Wine"
+        want=$(ink_extent "$1" "$cw" $((ch - 25)) "$colour")
+        got=$(ink_extent "$work/strip.png" "$cw" 0 "$colour")
+        read -r wl wr wt wb <<<"$want"; read -r gl gr gt gb <<<"$got"
+        if [ $(( (wl - gl) ** 2 > 1 || (wr - gr) ** 2 > 1 || (wt - gt) ** 2 > 1 || (wb - gb) ** 2 > 1 )) = 1 ]; then
+            strip_fault="#$colour in columns $wl-$wr, rows $wt-$wb headless, columns $gl-$gr, rows $gt-$gb under Wine"
             return 1
         fi
     done
 }
 
-# The first and last column of a strip's pixels near a colour, from its top row Y.
-ink_span() {
+# The first and last column and row of a strip's pixels near a colour, from
+# its top row Y (rows counted within the strip).
+ink_extent() {
     local box
     box=$(convert "$1" -crop "${2}x25+0+$3" +repage -fuzz 25% -fill black +opaque "#$4" -format %@ info:)
-    local w=${box%%x*} x=${box#*+}; x=${x%%+*}
-    echo "$x $((x + w - 1))"
+    local size=${box%%+*} x=${box#*+}
+    local w=${size%%x*} h=${size#*x} y=${x#*+}
+    x=${x%%+*}
+    echo "$x $((x + w - 1)) $y $((y + h - 1))"
 }
 
 # The colours of a picture's strip whose channels are all 00 or FF, but black.
