@@ -3,7 +3,8 @@
 #   1. the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
 #      (build-asan/, no display needed);
 #   2. a short run of every fuzz target (build-fuzz/, clang's libFuzzer);
-#   3. the Windows program, build-windows/kovlo.exe (MinGW-w64 cross-build);
+#   3. the Windows program, build-windows/kovlo.exe (MinGW-w64 cross-build),
+#      with its zip and installer;
 #   4. the whole suite (build/): unit tests, end-to-end replay scenarios, the
 #      real window under Xvfb, the Windows program under Wine, valgrind over
 #      replay scenarios and the reload soak.

@@ -46,20 +46,30 @@ void RequestReload(HWND hwnd)
     PostMessageA(hwnd, WM_SIZE, 0, 0);
 }
 
+// The current file decoded for the view; none when it cannot be opened (no
+// read permission, gone since the listing, a path too long) or decoded.
+static PackedDib *LoadCurrentFile()
+{
+    char path[MAX_PATH];
+    if (!BuildImagePath(path, sizeof path, g_viewer.folder, CurrentFileName()))
+        return NULL;
+    FILE *stream = fopen(path, "rb");
+    if (stream == NULL)
+        return NULL;
+    PackedDib *picture = LoadJpeg(stream, g_viewer.viewWidth, g_viewer.viewHeight);
+    fclose(stream);
+    return picture;
+}
+
+// A file that cannot be opened is shown as one that cannot be decoded: its
+// own name with the "cannot open" text, never the previous picture under it.
 void ReloadCurrentImage(HWND hwnd)
 {
     MeasureView(hwnd);
-    char path[MAX_PATH];
-    if (!BuildImagePath(path, sizeof path, g_viewer.folder, CurrentFileName()))
-        return;  // treated like a file that cannot be opened
-    FILE *stream = fopen(path, "rb");
-    if (stream == NULL)
-        return;
     g_viewer.imageReady = 0;
     free(g_viewer.image);  // the old picture goes before the new one is made
     g_viewer.image = NULL;
-    g_viewer.image = LoadJpeg(stream, g_viewer.viewWidth, g_viewer.viewHeight);
-    fclose(stream);
+    g_viewer.image = LoadCurrentFile();
     ApplyUserRotation();
     g_viewer.imageReady = 1;
     InvalidateRect(hwnd, NULL, TRUE);

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "app/main_window.h"
+#include "app/start_notes.h"
 #include "app/viewer_state.h"
 #include "app/viewer_texts.h"
 #include "files/file_list.h"
@@ -24,11 +25,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLineTail
 {
     g_viewer.instance = instance;
     g_viewer.appIcon = LoadIconA(instance, "MYICON");
-    ResolveStartFolder(commandLineTail);
+    if (!ResolveStartFolder(commandLineTail)) ReportPathNotFound(commandLineTail);
     // "Kovlo - " and a folder of at most 259 bytes.
     char caption[sizeof kProgramName + 3 + MAX_PATH];
     wsprintfA(caption, kNoFilesCaptionFormat, kProgramName, g_viewer.folder);
     if (BuildFileList() <= 0) {
+        ReportUnreadableFolder();
         MessageBoxA(NULL, kNoFilesMessage, caption, MB_ICONINFORMATION);
         return 1;
     }

@@ -2,7 +2,9 @@
 #   cpack -G DEB --config build/CPackConfig.cmake   ->  kovlo_<version>_amd64.deb
 # The version is the project's; the dependencies are the binary's libraries
 # as dpkg-shlibdeps finds them, plus the font the dialogs are drawn in.
-set(KOVLO_MAINTAINER "Kovlo maintainers <maintainers@kovlo.example>")
+# No Homepage field: the project has none. The address is a stand-in under
+# the .invalid domain, which never delivers.
+set(KOVLO_MAINTAINER "the Kovlo developers <developers@kovlo.invalid>")
 
 set(CPACK_PACKAGE_NAME kovlo)
 set(CPACK_PACKAGE_VENDOR "the Kovlo developers")
@@ -16,15 +18,14 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "scroll bars. Large photographs are decoded already reduced when the fit\n"
     "view does not need their full size.")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_comment.cmake)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# ICU is loaded at run time (dlopen), where dpkg-shlibdeps cannot see it.
-string(REGEX MATCH "^[0-9]+" ICU_MAJOR "${ICU_icu-uc_VERSION}")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libicu${ICU_MAJOR}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

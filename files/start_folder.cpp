@@ -120,12 +120,16 @@ static int ResolveArgument(const char *tail, char *folder)
     return ToLongPath(fullPath, folder, MAX_PATH);
 }
 
-void ResolveStartFolder(const char *commandLineTail)
+int ResolveStartFolder(const char *commandLineTail)
 {
     g_viewer.folder[0] = 0;
     DWORD length = GetCurrentDirectoryA(MAX_PATH, g_viewer.folder);
     if (length == 0 || length >= MAX_PATH) g_viewer.folder[0] = 0;
-    if (commandLineTail && commandLineTail[0] && ResolveArgument(commandLineTail, g_viewer.folder))
-        CutToFolderOfFile(g_viewer.folder);
+    int used = 1;
+    if (commandLineTail && commandLineTail[0]) {
+        used = ResolveArgument(commandLineTail, g_viewer.folder);
+        if (used) CutToFolderOfFile(g_viewer.folder);
+    }
     RemoveTrailingSeparator(g_viewer.folder);
+    return used;
 }

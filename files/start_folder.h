@@ -5,7 +5,9 @@
 
 // Fills g_viewer.folder: the current directory, or the folder (or the folder of
 // the file) that the tail names, in long-name form, without a trailing separator.
-void ResolveStartFolder(const char *commandLineTail);
+// Returns 0 when the tail names nothing (the current directory stands in for
+// it), else 1, an empty tail included.
+int ResolveStartFolder(const char *commandLineTail);
 
 // Writes the stored-name form of an existing full path into `output` and
 // returns 1; returns 0 and leaves `output` untouched when the path names

@@ -45,9 +45,12 @@ struct ViewerErrorMgr {
 void ViewerErrorExit(j_common_ptr decompressor)
 {
     ViewerErrorMgr *errors = reinterpret_cast<ViewerErrorMgr *>(decompressor->err);
-    (*decompressor->err->output_message)(decompressor);
     longjmp(errors->recoveryPoint, 1);
 }
+
+// The library would print its warnings ("Premature end of JPEG file") on
+// standard error; the status strip already says that a file cannot be shown.
+void KeepMessageQuiet(j_common_ptr) {}
 
 // Called by the library while it takes in the file; a file with more scans
 // than any encoder writes would otherwise make a progressive decode run over
@@ -65,6 +68,7 @@ void InstallErrorManager(j_decompress_ptr decompressor, ViewerErrorMgr *errors)
 {
     decompressor->err = jpeg_std_error(&errors->pub);
     errors->pub.error_exit = ViewerErrorExit;
+    errors->pub.output_message = KeepMessageQuiet;
     errors->pub.addon_message_table = LoaderMessages;
     errors->pub.first_addon_message = TooManyScansMessage;
     errors->pub.last_addon_message = TooManyScansMessage;

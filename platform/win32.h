@@ -42,6 +42,9 @@ typedef int32_t LONG;
 typedef int32_t INT;
 typedef uint32_t UINT;
 typedef char CHAR;
+typedef uint16_t WCHAR;  // a UTF-16 unit
+typedef WCHAR *LPWSTR;
+typedef const WCHAR *LPCWSTR;
 typedef char *LPSTR;
 typedef const char *LPCSTR;
 typedef void *LPVOID;
@@ -99,6 +102,11 @@ typedef struct tagRECT {
     LONG bottom;
 } RECT, *LPRECT;
 
+typedef struct tagSIZE {
+    LONG cx;
+    LONG cy;
+} SIZE;
+
 typedef struct tagMSG {
     HWND hwnd;
     UINT message;
@@ -125,6 +133,29 @@ typedef struct tagWNDCLASSA {
     LPCSTR lpszMenuName;
     LPCSTR lpszClassName;
 } WNDCLASSA;
+
+typedef struct tagTEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+} TEXTMETRICA;
 
 typedef struct tagPAINTSTRUCT {
     HDC hdc;
@@ -235,6 +266,7 @@ typedef struct _WIN32_FIND_DATAA {
 #define WM_VSCROLL 0x0115
 #define WM_MOUSEWHEEL 0x020A
 #define WM_DPICHANGED 0x02E0
+#define WM_USER 0x0400
 #define EM_LIMITTEXT 0x00C5
 
 #define ICON_SMALL 0
@@ -377,10 +409,17 @@ typedef struct _WIN32_FIND_DATAA {
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
+#define CP_ACP 0
+#define CP_OEMCP 1
+
 #define LOCALE_SYSTEM_DEFAULT 0x0800
 #define LOCALE_USER_DEFAULT 0x0400
+#define LOCALE_JAPANESE 0x0411
 #define NORM_IGNORECASE 0x00000001
 #define LCMAP_SORTKEY 0x00000400
+#define CSTR_LESS_THAN 1
+#define CSTR_EQUAL 2
+#define CSTR_GREATER_THAN 3
 
 // ---------------------------------------------------------------------------
 // Windows user interface (platform/user).
@@ -446,6 +485,17 @@ UINT GetDpiForWindow(HWND hwnd);
 int GetSystemMetrics(int index);
 int GetSystemMetricsForDpi(int index, UINT dpi);
 
+// Code page 932 text (platform/text): the lead bytes, stepping by characters,
+// and the conversions to and from UTF-16. The code page is 932 whatever is
+// asked for (CP_ACP, CP_OEMCP or 932 itself); no flags are handled.
+BOOL IsDBCSLeadByte(BYTE testChar);
+LPSTR CharNextA(LPCSTR current);
+LPSTR CharPrevA(LPCSTR start, LPCSTR current);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceLength, LPWSTR dest,
+                        int destLength);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceLength, LPSTR dest,
+                        int destLength, LPCSTR defaultChar, BOOL *usedDefaultChar);
+
 // ---------------------------------------------------------------------------
 // Windows graphics (platform/gdi).
 
@@ -466,6 +516,12 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type);
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
 HFONT CreateFontIndirectA(const LOGFONTA *font);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+// A window's client area as a device context outside painting, and the
+// measures of the context's font (the one DrawTextA draws with).
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC dc);
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA *metrics);
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE *size);
 
 // ---------------------------------------------------------------------------
 // Windows file services (platform/files).
@@ -476,9 +532,13 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData);
 BOOL FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA findData);
 BOOL FindClose(HANDLE search);
 DWORD GetFileAttributesA(LPCSTR path);
+// The collation is Windows' Japanese one (locale 0x0411) whatever the locale
+// asked for; of the flags, only NORM_IGNORECASE is known.
 int lstrcmpiA(LPCSTR a, LPCSTR b);
+int CompareStringA(LCID locale, DWORD flags, LPCSTR a, int lengthA, LPCSTR b, int lengthB);
 // With LCMAP_SORTKEY: the sort key of `source` (bytes, closing 0 included),
-// keys comparing with strcmp as CompareStringA with the same flags would.
+// keys comparing byte by byte, the shorter first, as CompareStringA with the
+// same flags would.
 int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR dest,
                  int destSize);
 
@@ -493,6 +553,14 @@ FILE *AnsiFopen(const char *path, const char *mode);
 // page 932 (the program name quoted when it holds a blank, the arguments joined
 // by single blanks).
 void InitPlatform(int *argc, char ***argv);
+
+// Off Windows a program started from a terminal can tell its user why it shows
+// another folder than the one named. Not Windows calls: a Windows program has
+// no terminal. WriteStandardErrorA writes code page 932 text to standard error
+// in UTF-8; CanListFolderA tells whether the folder at that path exists and
+// may be listed by this process.
+void WriteStandardErrorA(LPCSTR text);
+BOOL CanListFolderA(LPCSTR path);
 
 #ifdef __cplusplus
 }

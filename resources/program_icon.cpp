@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-// Written at configure time from kovlo.ico (program_icon_data.cpp.in).
+// Written at build time from the rendered kovlo.ico (program_icon_data.cpp.in).
 extern const unsigned char kProgramIconFile[];
 extern const size_t kProgramIconFileSize;
 

@@ -1,5 +1,6 @@
-// The program's icon resource ("MYICON"): the bytes of resources/kovlo.ico,
-// the same file the Windows resource script names, built into the program.
+// The program's icon resource ("MYICON"): the bytes of kovlo.ico, rendered from
+// resources/kovlo.svg at build time, the same file the Windows resource script
+// names, built into the program.
 #pragma once
 
 #include <stddef.h>

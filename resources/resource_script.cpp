@@ -48,17 +48,54 @@ static std::string DialogBlock(const DialogTemplate &dialog)
     return out + "END\n";
 }
 
+// The texts of the version resource that Explorer's Properties show, in one
+// Japanese block (language 0x0411, UTF-16 texts). The version's numbers and
+// text are macros of kovlo_version.h, which the Windows build writes from the
+// project's version.
+struct VersionText {
+    const char *name;
+    const char *value;  // a quoted code page 932 text, or a macro
+};
+
+static const VersionText kVersionTexts[] = {
+    {"CompanyName", "\"the Kovlo developers\""},
+    // "Kovlo - JPEG 画像ビューア"
+    {"FileDescription", "\"Kovlo - JPEG \x89\xe6\x91\x9c\x83r\x83\x85\x81[\x83" "A\""},
+    {"FileVersion", "KOVLO_VERSION_TEXT"},
+    {"InternalName", "\"kovlo\""},
+    {"LegalCopyright", "\"Copyright (c) 2026 the Kovlo developers\""},
+    {"OriginalFilename", "\"kovlo.exe\""},
+    {"ProductName", "\"Kovlo\""},
+    {"ProductVersion", "KOVLO_VERSION_TEXT"},
+};
+
+static std::string VersionBlock()
+{
+    const char *numbers = "KOVLO_VERSION_MAJOR, KOVLO_VERSION_MINOR, KOVLO_VERSION_PATCH, 0\n";
+    // VOS_NT_WINDOWS32 (0x40004), VFT_APP (1)
+    std::string out = std::string("1 VERSIONINFO\nFILEVERSION ") + numbers +
+                      "PRODUCTVERSION " + numbers +
+                      "FILEFLAGSMASK 0x3F\nFILEFLAGS 0\nFILEOS 0x40004\nFILETYPE 1\nFILESUBTYPE 0\n"
+                      "BEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n        BLOCK \"041104B0\"\n"
+                      "        BEGIN\n";
+    for (const VersionText &text : kVersionTexts)
+        out += "            VALUE \"" + std::string(text.name) + "\", " + text.value + "\n";
+    return out + "        END\n    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"
+                 "        VALUE \"Translation\", 0x0411, 1200\n    END\nEND\n";
+}
+
 std::string ResourceScript()
 {
     std::string out =
-        "// Written by kovlo_rc from resources/dialog_templates.cpp: edit that file,\n"
-        "// then run kovlo_rc resources/kovlo.rc. Texts are code page 932 bytes.\n"
-        "#pragma code_page(932)\n\n"
-        "MYICON ICON \"kovlo.ico\"\n"
-        // The application manifest (resource 1 of type 24): per-monitor DPI
-        // awareness, so that Windows gives the program device pixels.
+        "// Written by kovlo_rc from resources/dialog_templates.cpp and\n"
+        "// resources/resource_script.cpp: edit those, then run kovlo_rc\n"
+        "// resources/kovlo.rc. Texts are code page 932 bytes.\n"
+        "#pragma code_page(932)\n"
+        "#include \"kovlo_version.h\"\n\n"
+        "MYICON ICON \"kovlo.ico\"\n\n"
+        "// The manifest (CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST).\n"
         "1 24 \"kovlo.manifest\"\n";
     for (int i = 0; i < DialogTemplateCount(); ++i)
         out += "\n" + DialogBlock(*DialogTemplateAt(i));
-    return out;
+    return out + "\n" + VersionBlock();
 }

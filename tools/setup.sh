@@ -3,31 +3,33 @@
 # those that are missing, so a second run installs nothing and needs no root:
 #   tools/setup.sh run    what building and running the viewer needs
 #   tools/setup.sh test   that, and the tools of the tests and benchmarks, the
-#                         libjpeg-turbo source and the Japanese locale of the
-#                         Windows program's build and checks
+#                         libjpeg-turbo source and the Japanese and English
+#                         locales of the Windows program's build and checks
 # Missing packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 purpose=${1:?usage: tools/setup.sh run|test}
 
 # The viewer: compiler, build tools, the libraries it links, and the gothic
-# font its dialogs are drawn in. python3 draws the icons for installing.
+# font its dialogs are drawn in. rsvg-convert and icotool render the icon,
+# which the program carries for its window and installs for the desktop.
 run_packages=(
-  build-essential cmake pkg-config ninja-build python3
-  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev libicu-dev
-  fonts-ipafont-gothic
+  build-essential cmake pkg-config ninja-build
+  libjpeg-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
+  fonts-ipafont-gothic librsvg2-bin icoutils
 )
 
 # The tests on top: GoogleTest and Benchmark, the sanitizer and fuzzing
 # runtime, valgrind, the real window under Xvfb, the install and package
-# checks, and the Windows program built with MinGW and run under Wine.
+# checks (hardening-check from devscripts), the Windows program built with
+# MinGW and run under Wine, and Python for the start-up benchmark.
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  python3 libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev valgrind strace
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
   weston
-  desktop-file-utils lintian dpkg-dev
-  g++-mingw-w64-x86-64-posix wine wine64 nasm locales
+  desktop-file-utils lintian dpkg-dev devscripts
+  g++-mingw-w64-x86-64-posix wine wine64 nasm locales nsis
 )
 
 as_root() {
@@ -52,8 +54,9 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# --- The Windows program: Debian's own source of libjpeg-turbo, and the
-# Japanese locale that gives Wine the ANSI code page 932. ---
+# --- The Windows program: Debian's own source of libjpeg-turbo, the Japanese
+# locale that gives Wine the ANSI code page 932, and an English one, under
+# which the program's manifest must still give it code page 932. ---
 
 # deb-src entries for the Debian suites the machine already uses, in a file of
 # their own beside the machine's deb822 (or one-line) sources.
@@ -82,11 +85,15 @@ fetch_jpeg_source() {
   (cd build-windows/source && apt-get source -qq libjpeg-turbo)
 }
 
-japanese_locale() {
-  locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
-  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
-    echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen
+test_locales() {
+  local name missing=0
+  for name in ja_JP en_US; do
+    locale -a 2>/dev/null | grep -qix "$name.utf8" && continue
+    missing=1
+    grep -qx "$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null ||
+      echo "$name.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  done
+  [ $missing = 0 ] || as_root locale-gen
 }
 
 case $purpose in
@@ -96,7 +103,7 @@ case $purpose in
   test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     fetch_jpeg_source
-    japanese_locale
+    test_locales
     ;;
   *) echo "setup: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
 esac

@@ -1,37 +1,56 @@
-// lstrcmpiA and LCMapStringA: the user's locale collation with letter case
-// ignored, over the sort keys of collation_key.h, so the two always agree.
+// lstrcmpiA, CompareStringA and LCMapStringA(LCMAP_SORTKEY): Windows' Japanese
+// collation over the sort keys of sort_key.h, so the three always agree.
 //
-// Implemented for LCMapStringA: LCMAP_SORTKEY together with NORM_IGNORECASE,
-// for LOCALE_USER_DEFAULT or LOCALE_SYSTEM_DEFAULT (the same locale here).
-// Not implemented: every other mapping and flag (0 is returned).
-#include <cstring>
+// Implemented: the user's, the system's and the Japanese locale (all three
+// are Japanese here); the flags NORM_IGNORECASE and, for LCMapStringA,
+// LCMAP_SORTKEY. Not implemented: other locales, flags and mappings (0 is
+// returned, as Windows does for a call it refuses); SetLastError.
+#include <string.h>
+
 #include <string>
 
-#include "platform/files/collation_key.h"
+#include "platform/files/sort_key.h"
 #include "platform/win32.h"
+
+namespace {
+
+bool IsKnownLocale(LCID locale)
+{
+    return locale == LOCALE_USER_DEFAULT || locale == LOCALE_SYSTEM_DEFAULT || locale == LOCALE_JAPANESE;
+}
+
+size_t LengthOf(const char *text, int length)
+{
+    return length < 0 ? strlen(text) : size_t(length);
+}
+
+}  // namespace
+
+int CompareStringA(LCID locale, DWORD flags, LPCSTR a, int lengthA, LPCSTR b, int lengthB)
+{
+    if (!IsKnownLocale(locale) || (flags & ~DWORD(NORM_IGNORECASE)) || !a || !b) return 0;
+    thread_local std::string keyA, keyB;  // kept between calls: no allocation per name
+    MakeSortKey(a, LengthOf(a, lengthA), flags & NORM_IGNORECASE, &keyA);
+    MakeSortKey(b, LengthOf(b, lengthB), flags & NORM_IGNORECASE, &keyB);
+    return CSTR_EQUAL + CompareSortKeys(keyA, keyB);
+}
 
 int lstrcmpiA(LPCSTR a, LPCSTR b)
 {
     if (!a || !b) return a == b ? 0 : a ? 1 : -1;
-    std::string keyA, keyB;
-    AppendCollationKey(a, std::strlen(a), &keyA);
-    AppendCollationKey(b, std::strlen(b), &keyB);
-    int order = std::strcmp(keyA.c_str(), keyB.c_str());
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) - CSTR_EQUAL;
 }
 
 int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR dest,
                  int destSize)
 {
-    if (locale != LOCALE_USER_DEFAULT && locale != LOCALE_SYSTEM_DEFAULT) return 0;
-    if (flags != (LCMAP_SORTKEY | NORM_IGNORECASE) || !source || destSize < 0) return 0;
-    size_t length = sourceLength < 0 ? std::strlen(source) : size_t(sourceLength);
-    thread_local std::string key;  // kept between calls: no allocation per name
-    key.clear();
-    AppendCollationKey(source, length, &key);
+    if (!IsKnownLocale(locale) || (flags & ~DWORD(NORM_IGNORECASE)) != LCMAP_SORTKEY) return 0;
+    if (!source || sourceLength == 0 || destSize < 0) return 0;
+    thread_local std::string key;
+    MakeSortKey(source, LengthOf(source, sourceLength), flags & NORM_IGNORECASE, &key);
     int size = int(key.size());  // the closing 0 byte included
     if (destSize == 0) return size;
     if (!dest || destSize < size) return 0;
-    std::memcpy(dest, key.data(), size);
+    memcpy(dest, key.data(), size);
     return size;
 }

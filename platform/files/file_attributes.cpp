@@ -1,6 +1,8 @@
 // GetFileAttributesA: the directory bit, hidden for dot names, read-only when
 // the owner may not write; INVALID_FILE_ATTRIBUTES for what cannot be reached
-// and for paths of MAX_PATH bytes or more.
+// and for paths of MAX_PATH bytes or more. CanListFolderA, for the terminal
+// line of a folder that may not be read.
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -25,4 +27,14 @@ DWORD GetFileAttributesA(LPCSTR path)
     }
     if (!(info.st_mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;
     return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+BOOL CanListFolderA(LPCSTR path)
+{
+    std::string real;
+    if (!path || std::strlen(path) >= MAX_PATH || !ToRealPath(path[0] ? path : "/", &real)) return FALSE;
+    DIR *dir = opendir(real.c_str());
+    if (!dir) return FALSE;
+    closedir(dir);
+    return TRUE;
 }

@@ -2,8 +2,10 @@
 //
 // Implemented: the last component of the pattern may hold '*' and '?'
 // (matched by WildcardPattern); a pattern without them finds the one entry of
-// that name, letter case ignored, the exact spelling preferred; "." and ".."
-// are never reported; hidden (dot) entries are; directories carry
+// that name, letter case ignored, the exact spelling preferred; as on
+// Windows, a wildcard search of a folder other than the root reports "." and
+// ".." first when the pattern admits them; hidden (dot) entries are reported
+// too; directories carry
 // FILE_ATTRIBUTE_DIRECTORY (symbolic links are followed for that). Names are
 // the application's code page 932 forms (see name_table.h); an entry whose
 // form would not fit cFileName is passed over. Patterns of MAX_PATH bytes or
@@ -34,6 +36,10 @@ struct Search {
     std::shared_ptr<const FolderListing> listing;
     Found found;
     size_t next = 0;
+    // "." and "..", those of them the pattern admits, reported before the entries.
+    const char *dots[2] = {nullptr, nullptr};
+    int dotCount = 0;
+    int nextDot = 0;
 };
 
 std::mutex g_searchesMutex;
@@ -103,9 +109,35 @@ void KeepOneEntry(const std::string &last, Search *search)
     if (found.size() > 1) search->found = std::make_shared<std::vector<uint32_t>>(1, found[chosen]);
 }
 
+// "." and "..", the folder's own entries, which a wildcard search of any
+// folder but the root finds on Windows when the pattern admits them.
+void AdmitDots(const std::string &last, const std::string &realFolder, Search *search)
+{
+    if (!HasWildcard(last) || realFolder.find_first_not_of('/') == std::string::npos) return;
+    const WildcardPattern pattern(last);
+    for (const char *dot : {".", ".."}) {
+        if (pattern.Matches(dot)) search->dots[search->dotCount++] = dot;
+    }
+}
+
+bool HasMore(const Search &search)
+{
+    return search.nextDot < search.dotCount || search.next < search.found->size();
+}
+
+void FillDot(Search *search, LPWIN32_FIND_DATAA findData)
+{
+    const char *name = search->dots[search->nextDot++];
+    std::memset(findData, 0, offsetof(WIN32_FIND_DATAA, cFileName));
+    findData->dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+    std::memcpy(findData->cFileName, name, std::strlen(name) + 1);
+    std::memset(findData->cAlternateFileName, 0, sizeof findData->cAlternateFileName);
+}
+
 // Reports the search's next entry.
 void FillNext(Search *search, LPWIN32_FIND_DATAA findData)
 {
+    if (search->nextDot < search->dotCount) return FillDot(search, findData);
     const FolderListing &listing = *search->listing;
     const ListedEntry &entry = listing.entries[(*search->found)[search->next++]];
     // As on Windows, the bytes of cFileName after the name's 0 byte are left
@@ -128,8 +160,11 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
 
     Search *search = new Search;
     search->listing = ListFolder(realFolder);
-    if (search->listing) FindMatches(last, search);
-    if (!search->found || search->found->empty()) {
+    if (search->listing) {
+        FindMatches(last, search);
+        AdmitDots(last, realFolder, search);
+    }
+    if (!search->found || !HasMore(*search)) {
         delete search;
         return INVALID_HANDLE_VALUE;
     }
@@ -143,7 +178,7 @@ HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData)
 BOOL FindNextFileA(HANDLE handle, LPWIN32_FIND_DATAA findData)
 {
     Search *search = static_cast<Search *>(handle);
-    if (!findData || !IsLiveSearch(search) || search->next >= search->found->size()) return FALSE;
+    if (!findData || !IsLiveSearch(search) || !HasMore(*search)) return FALSE;
     FillNext(search, findData);
     return TRUE;
 }

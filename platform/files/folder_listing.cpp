@@ -166,6 +166,12 @@ std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder)
     return listing;
 }
 
+void DropKeptListing()
+{
+    std::lock_guard<std::mutex> lock(g_keptMutex);
+    g_kept = {};
+}
+
 DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry)
 {
     if (entry.attributes) return entry.attributes;

@@ -50,5 +50,11 @@ struct FolderListing {
 // The listing of a folder ("." and ".." left out); null when it cannot be read.
 std::shared_ptr<const FolderListing> ListFolder(const std::string &realFolder);
 
+// Lets go of the kept listing. The queue calls it when the thread is about to
+// wait for input: the searches made one after the other are over by then, and
+// a listing of many thousand names should not stay in memory for the rest of
+// the program's life.
+void DropKeptListing();
+
 // The attributes of an entry, asking the file system for those left 0.
 DWORD AttributesOf(const FolderListing &listing, const ListedEntry &entry);

@@ -18,25 +18,6 @@
 
 namespace {
 
-// The context's font: the default one sized for the system's DPI, or the one
-// selected into it.
-PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, UINT format,
-                              const KovloDeviceContext &dc) {
-    PangoLayout *layout = pango_cairo_create_layout(cr);
-    gdi::ApplyTextRendering(pango_layout_get_context(layout));
-    pango_layout_context_changed(layout);
-    std::string description;
-    if (!gdi::FontDescription(dc.font != nullptr ? dc.font : gdi::DefaultFont(), &description))
-        description = gdi::UserInterfaceFont();
-    PangoFontDescription *font = pango_font_description_from_string(description.c_str());
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
-    // One line shows line-break characters as glyphs instead of breaking.
-    pango_layout_set_single_paragraph_mode(layout, (format & DT_SINGLELINE) != 0);
-    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    return layout;
-}
-
 // The text's cell (its logical extent) placed in `rect` by the format flags.
 RECT PlaceCell(const RECT &rect, int width, int height, UINT format) {
     LONG left = rect.left;
@@ -86,7 +67,8 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     cairo_t *cr = cairo_create(live->surface);
     ClipTo(cr, live->clip);
     if (!(format & DT_NOCLIP)) ClipTo(cr, *rect);
-    PangoLayout *layout = CreateTextLayout(cr, utf8, format, *live);
+    PangoLayout *layout = gdi::CreateTextLayout(cr, utf8, (format & DT_SINGLELINE) != 0,
+                                                gdi::ContextFont(*live).c_str());
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     RECT cell = PlaceCell(*rect, logical.width, logical.height, format);

@@ -86,6 +86,24 @@ bool FontDescription(HFONT font, std::string *description) {
     return true;
 }
 
+std::string ContextFont(const KovloDeviceContext &dc) {
+    std::string description;
+    if (!FontDescription(dc.font != nullptr ? dc.font : DefaultFont(), &description))
+        description = UserInterfaceFont();
+    return description;
+}
+
+double ContextFontScale(const KovloDeviceContext &dc) {
+    PangoFontDescription *face = pango_font_description_from_string(UserInterfaceFont());
+    double size96 = DefaultPixelSize(face) * USER_DEFAULT_SCREEN_DPI / SystemDpi();
+    double size = DefaultPixelSize(face);
+    pango_font_description_free(face);
+    const KovloGdiObject *font = dc.font != nullptr ? LiveObject(dc.font) : nullptr;
+    if (IsFont(font) && font != DefaultFont() && font->font.lfHeight != 0)
+        size = std::labs(font->font.lfHeight);
+    return size96 > 0 ? size / size96 : 1.0;
+}
+
 }  // namespace gdi
 
 HFONT CreateFontIndirectA(const LOGFONTA *font) {

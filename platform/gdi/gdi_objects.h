@@ -7,6 +7,8 @@
 
 #include "platform/win32.h"
 
+struct KovloDeviceContext;
+
 struct KovloGdiObject {
     enum class Kind { kBrush, kNullBrush, kRegion, kFont };
     Kind kind;
@@ -38,6 +40,12 @@ HFONT DefaultFont();
 bool FontDescription(HFONT font, std::string *description);
 // The system's dots per inch (96 times the host's scale).
 int SystemDpi();
+// The pango description of the font selected into a context (the default
+// font unless another is), and that font's size against the default font's
+// at 96 DPI (2 for the default font at 192 DPI): Windows' measures of the
+// default font at 96 DPI times it are the font's own.
+std::string ContextFont(const KovloDeviceContext &dc);
+double ContextFontScale(const KovloDeviceContext &dc);
 
 // The number of objects created and not yet deleted, stock objects excluded
 // (for leak checks).

@@ -7,11 +7,14 @@
 
 namespace {
 
-// A proportional Japanese gothic at 9 points (12 pixels at 96 dots per inch),
-// which sits in the 25-pixel status strip with room above and below; every
-// host draws with it. fontconfig falls back from it for anything the face
-// lacks.
-const char kDefaultFont[] = "IPAPGothic 9";
+// The proportional Japanese gothic that stands in for Windows' default font of
+// a device context on a Japanese system (which the status strip is written
+// in), at the size whose cell, baseline and widths are that font's: at 17
+// pixels pango sets IPAPGothic 18 pixels high with its baseline 15 from the
+// top, and the strip's texts as wide as Windows measures them (the
+// conformance program compares GetTextExtentPoint32A). Every host draws with
+// it. fontconfig falls back from it for anything the face lacks.
+const char kDefaultFont[] = "IPAPGothic 17px";
 
 std::string &FontSetting() {
     static std::string font = kDefaultFont;
@@ -28,6 +31,14 @@ namespace gdi {
 
 const char *UserInterfaceFont() { return FontSetting().c_str(); }
 
+// Recorded from GetTextMetricsA of a fresh device context under Wine with the
+// Japanese locale (tests/conformance, section font), at 96 dots per inch.
+const FontMetrics &DefaultFontMetrics()
+{
+    static const FontMetrics metrics = {18, 15, 3, 8, 25};
+    return metrics;
+}
+
 // Glyphs are drawn without antialiasing and fully hinted, as a desktop draws
 // its small user-interface text: crisp, and every glyph pixel is exactly the
 // text colour.
@@ -40,6 +51,21 @@ void ApplyTextRendering(PangoContext *context) {
     pango_cairo_context_set_font_options(context, options);
     cairo_font_options_destroy(options);
     pango_cairo_context_set_resolution(context, 96.0);
+}
+
+PangoLayout *CreateTextLayout(cairo_t *cr, const std::string &utf8, bool singleLine,
+                              const char *description) {
+    PangoLayout *layout = pango_cairo_create_layout(cr);
+    ApplyTextRendering(pango_layout_get_context(layout));
+    pango_layout_context_changed(layout);
+    PangoFontDescription *font =
+        pango_font_description_from_string(description ? description : UserInterfaceFont());
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
+    // One line shows line-break characters as glyphs instead of breaking.
+    pango_layout_set_single_paragraph_mode(layout, singleLine);
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+    return layout;
 }
 
 }  // namespace gdi

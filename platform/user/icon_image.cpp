@@ -2,7 +2,8 @@
 // palette for 1, 4 or 8 bits a pixel, the bottom-up colour rows (the "XOR"
 // image, 1/4/8/24/32 bits) and a 1-bit mask of the transparent pixels (the
 // "AND" image), each row padded to 4 bytes. Every read is checked against
-// the file's size.
+// the file's size. Of several images the 32 x 32 bitmap is taken; images
+// stored as PNG are passed over.
 #include "platform/user/icon_image.h"
 
 namespace layer_internal {
@@ -18,14 +19,25 @@ struct Reader {
     uint32_t U32(size_t at) const { return Has(at, 4) ? U16(at) | U16(at + 2) << 16 : 0; }
 };
 
-// The directory entry of the largest image (0 in a size byte means 256).
-size_t LargestEntry(const Reader &file, int count)
+// An image stored as a PNG file (as large icons are) rather than as a bitmap.
+bool IsStoredAsPng(const Reader &file, size_t entry)
+{
+    size_t at = file.U32(entry + 12);
+    return file.Has(at, 4) && file.U32(at) == 0x474E5089u;  // "\x89PNG"
+}
+
+// The directory entry LoadIconA takes: the 32 x 32 bitmap, the system's icon
+// size at 96 DPI, else the largest bitmap (0 in a size byte means 256); the
+// first entry when every image is a PNG.
+size_t IconEntry(const Reader &file, int count)
 {
     size_t best = 6;
     int bestSide = -1;
     for (int i = 0; i < count; ++i) {
         size_t entry = 6 + 16 * size_t(i);
         int side = file.bytes[entry] ? file.bytes[entry] : 256;
+        if (IsStoredAsPng(file, entry)) continue;
+        if (side == 32) return entry;
         if (side > bestSide) best = entry, bestSide = side;
     }
     return best;
@@ -82,7 +94,7 @@ IconImage DecodeIcoFile(const uint8_t *bytes, size_t size)
     Reader file{bytes, bytes ? size : 0};
     int count = int(file.U16(4));
     if (file.U16(0) != 0 || file.U16(2) != 1 || count == 0 || !file.Has(6, 16 * size_t(count))) return {};
-    size_t entry = LargestEntry(file, count);
+    size_t entry = IconEntry(file, count);
     size_t header = file.U32(entry + 12);
     if (!file.Has(header, 40) || file.U32(header) < 40) return {};
     return DecodeBitmap(file, header);

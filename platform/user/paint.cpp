@@ -1,5 +1,5 @@
 // The invalid area of a window and painting: InvalidateRect, BeginPaint,
-// EndPaint, UpdateWindow, ScrollWindow.
+// EndPaint, UpdateWindow, ScrollWindow; GetDC and ReleaseDC.
 #include <algorithm>
 #include <cstring>
 
@@ -160,3 +160,25 @@ std::vector<DrawnText> LastPaintTexts(HWND hwnd)
 }
 
 }  // namespace layer
+
+// A window's client pixels through a context of their own; a window without
+// them (or none) gets a context over one pixel of its own, enough to measure
+// text with.
+extern "C" HDC GetDC(HWND hwnd)
+{
+    KovloWindow *window = FindWindowRecord(hwnd);
+    if (HasClientSurface(window)) return OpenSurfaceDC(window->surface, ClientArea(*window));
+    cairo_surface_t *pixel = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    HDC dc = OpenSurfaceDC(pixel, RECT{0, 0, 1, 1});
+    cairo_surface_destroy(pixel);  // the context holds it
+    return dc;
+}
+
+extern "C" int ReleaseDC(HWND hwnd, HDC dc)
+{
+    KovloWindow *window = FindWindowRecord(hwnd);
+    if (dc == nullptr) return 0;
+    CloseSurfaceDC(dc);
+    if (HasClientSurface(window)) host::ClientPixelsChanged(hwnd, ClientArea(*window));
+    return 1;
+}

@@ -1,8 +1,11 @@
 // The thread's message queue: posted messages first, then the quit message,
-// then WM_PAINT for a window with an invalid area, then WM_TIMER for a due
-// timer; when none of these is there, the host is asked to wait for input.
+// then input (the keys, in a queue of their own), then WM_PAINT for a window
+// with an invalid area, then WM_TIMER for a due timer; when none of these is
+// there, the host is asked to wait for input. As on Windows, a message posted
+// after a key was pressed is still taken before the key.
 #include <deque>
 
+#include "platform/files/folder_listing.h"
 #include "platform/user/observe.h"
 #include "platform/user/window_record.h"
 
@@ -12,6 +15,7 @@ namespace {
 
 struct Queue {
     std::deque<MSG> posted;
+    std::deque<MSG> input;
     bool quitPosted = false;
     int quitCode = 0;
     int depth = 0;  // window procedures currently running
@@ -31,9 +35,8 @@ struct ProcedureScope {
     ~ProcedureScope() { --TheQueue().depth; }
 };
 
-bool TakePosted(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
+bool TakeFirst(std::deque<MSG> &posted, MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 {
-    auto &posted = TheQueue().posted;
     for (auto it = posted.begin(); it != posted.end(); ++it) {
         if (!MatchesFilter(*it, hwnd, filterMin, filterMax)) continue;
         *msg = *it;
@@ -68,7 +71,9 @@ bool TakePaint(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 
 bool TakeNext(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 {
-    return TakePosted(msg, hwnd, filterMin, filterMax) || TakeQuit(msg) ||
+    Queue &queue = TheQueue();
+    return TakeFirst(queue.posted, msg, hwnd, filterMin, filterMax) || TakeQuit(msg) ||
+           TakeFirst(queue.input, msg, hwnd, filterMin, filterMax) ||
            TakePaint(msg, hwnd, filterMin, filterMax) ||
            TakeDueTimer(msg, hwnd, filterMin, filterMax);
 }
@@ -86,10 +91,16 @@ bool MatchesFilter(const MSG &msg, HWND hwnd, UINT filterMin, UINT filterMax)
 
 void PurgeMessagesFor(HWND hwnd)
 {
-    auto &posted = TheQueue().posted;
-    for (auto it = posted.begin(); it != posted.end();) {
-        it = it->hwnd == hwnd ? posted.erase(it) : it + 1;
+    for (std::deque<MSG> *messages : {&TheQueue().posted, &TheQueue().input}) {
+        for (auto it = messages->begin(); it != messages->end();) {
+            it = it->hwnd == hwnd ? messages->erase(it) : it + 1;
+        }
     }
+}
+
+void PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TheQueue().input.push_back(MSG{hwnd, message, wParam, lParam, 0, {0, 0}});
 }
 
 // Windows folds the repeats of a held key into the key-down still waiting, so a
@@ -97,18 +108,15 @@ void PurgeMessagesFor(HWND hwnd)
 // instead of working through a backlog after the key is released.
 bool FoldKeyRepeat(HWND hwnd, UINT virtualKey)
 {
-    constexpr UINT kFirstKeyMessage = 0x0100, kLastKeyMessage = 0x0109;  // WM_KEYDOWN..WM_UNICHAR
-    auto &posted = TheQueue().posted;
-    for (auto it = posted.rbegin(); it != posted.rend(); ++it) {
-        if (it->message < kFirstKeyMessage || it->message > kLastKeyMessage) continue;
-        // The first press (previous state up) keeps a message of its own.
-        bool sameRepeat = it->hwnd == hwnd && it->message == WM_KEYDOWN &&
-                          it->wParam == virtualKey && (it->lParam & kKeyWasDown) != 0;
-        if (!sameRepeat || LOWORD(it->lParam) == 0xFFFF) return false;
-        ++it->lParam;
-        return true;
-    }
-    return false;
+    auto &input = TheQueue().input;
+    if (input.empty()) return false;
+    MSG &last = input.back();
+    // The first press (previous state up) keeps a message of its own.
+    bool sameRepeat = last.hwnd == hwnd && last.message == WM_KEYDOWN && last.wParam == virtualKey &&
+                      (last.lParam & kKeyWasDown) != 0;
+    if (!sameRepeat || LOWORD(last.lParam) == 0xFFFF) return false;
+    ++last.lParam;
+    return true;
 }
 
 void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
@@ -119,6 +127,7 @@ void NextMessage(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
             msg->time = static_cast<DWORD>(host::NowMs());
             return;
         }
+        DropKeptListing();  // no search outlives a wait
         host::WaitForEvents(EarliestTimerDue());
     }
 }
@@ -127,6 +136,7 @@ void ResetQueue()
 {
     Queue &queue = TheQueue();
     queue.posted.clear();
+    queue.input.clear();
     queue.quitPosted = false;
     queue.quitCode = 0;
 }

@@ -1,6 +1,7 @@
 // Process start-up off Windows: InitPlatform keeps one command line rebuilt
 // from main's arguments, in code page 932, for GetCommandLineA.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "platform/text/cp932.h"
@@ -69,3 +70,8 @@ extern "C" void InitPlatform(int *argc, char ***argv)
 }
 
 extern "C" LPSTR GetCommandLineA(void) { return &CommandLine()[0]; }
+
+extern "C" void WriteStandardErrorA(LPCSTR text)
+{
+    if (text) std::fputs(Cp932ToUtf8(text).c_str(), stderr);
+}

@@ -113,6 +113,8 @@ void ValidateAll(KovloWindow *window);
 
 // The queue (queue.cpp).
 void PurgeMessagesFor(HWND hwnd);
+// Queues a key message as input: taken after every posted message.
+void PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Raises the repeat count of a repeated key-down of `virtualKey` for `hwnd`
 // that is still waiting, when no other key's message came after it; false
 // when there is none, and the repeat needs a message of its own.

@@ -1,5 +1,4 @@
 // Creating and destroying windows, and the default window procedure.
-#include "platform/files/icu_library.h"
 #include "platform/text/cp932.h"
 #include "platform/user/icon_image.h"
 #include "platform/user/window_class.h"
@@ -89,10 +88,6 @@ extern "C" HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWOR
 {
     const WindowClassRecord *windowClass = FindWindowClass(className);
     if (windowClass == nullptr) return nullptr;
-    // A program's top-level window marks the end of its start-up, where a
-    // viewer has collated its names: the collation library goes before the
-    // window's first picture comes (it loads again should it be needed).
-    UnloadIcuLibrary();
     if (style & WS_CHILD) return CreateControl(*windowClass, windowName, style, parent, menu);
     HWND hwnd = AdoptWindow(
         NewTopLevel(*windowClass, windowName, style, InitialOuterRect(x, y, width, height)));

@@ -113,5 +113,7 @@ extern "C" int wsprintfA(LPSTR buffer, LPCSTR format, ...)
     size_t length = std::min(out.size(), kOutputLimit - 1);
     std::memcpy(buffer, out.data(), length);
     buffer[length] = '\0';
-    return static_cast<int>(length);
+    // A text cut at the limit answers the limit itself, as Windows does: 1024
+    // for the 1023 bytes written before the terminator.
+    return static_cast<int>(out.size() >= kOutputLimit ? kOutputLimit : length);
 }

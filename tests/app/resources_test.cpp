@@ -8,6 +8,7 @@
 
 #include "platform/text/cp932.h"
 #include "resources/dialog_templates.h"
+#include "resources/program_icon.h"
 #include "resources/resource_script.h"
 #include "tests/app/source_paths.h"
 #include "tests/support/jpeg_writer.h"
@@ -105,25 +106,33 @@ uint32_t Le(const std::vector<uint8_t> &b, size_t at, int bytes)
     return value;
 }
 
-TEST(ProgramIconTest, OneImageOf32By32In16Colours)
+// The icon built into the program, as icotool made it from the SVG's
+// renderings: four 32-bit bitmaps with alpha and a 256-pixel PNG.
+TEST(ProgramIconTest, BitmapsOf16To48AndA256PixelPng)
 {
-    std::vector<uint8_t> ico = ReadBytes(SourceRoot() + "/resources/kovlo.ico");
-    ASSERT_GE(ico.size(), 22u);
-    EXPECT_EQ(0u, Le(ico, 0, 2));   // reserved
-    EXPECT_EQ(1u, Le(ico, 2, 2));   // an icon
-    EXPECT_EQ(1u, Le(ico, 4, 2));   // one image
-    EXPECT_EQ(32u, ico[6]);
-    EXPECT_EQ(32u, ico[7]);
-    EXPECT_EQ(16u, ico[8]);         // colours
-    EXPECT_EQ(4u, Le(ico, 12, 2));  // bits per pixel
-    uint32_t size = Le(ico, 14, 4), offset = Le(ico, 18, 4);
-    ASSERT_EQ(ico.size(), size_t(offset) + size);
-    // The image: header, 16-entry palette, 4-bit colour rows, 1-bit mask rows.
-    EXPECT_EQ(40u, Le(ico, offset, 4));
-    EXPECT_EQ(32u, Le(ico, offset + 4, 4));
-    EXPECT_EQ(64u, Le(ico, offset + 8, 4));  // colour and mask stacked
-    EXPECT_EQ(4u, Le(ico, offset + 14, 2));
-    EXPECT_EQ(40u + 16 * 4 + 32 * 16 + 32 * 4, size);
+    size_t size = 0;
+    const unsigned char *bytes = FindIconResource("MYICON", &size);
+    ASSERT_NE(bytes, nullptr);
+    std::vector<uint8_t> ico(bytes, bytes + size);
+    ASSERT_GE(ico.size(), 6u + 5 * 16);
+    EXPECT_EQ(0u, Le(ico, 0, 2));  // reserved
+    EXPECT_EQ(1u, Le(ico, 2, 2));  // an icon
+    ASSERT_EQ(5u, Le(ico, 4, 2));  // images
+    const int sides[] = {16, 24, 32, 48, 256};
+    for (int i = 0; i < 5; ++i) {
+        size_t entry = 6 + 16 * size_t(i);
+        EXPECT_EQ(sides[i] % 256, ico[entry]) << i;
+        EXPECT_EQ(sides[i] % 256, ico[entry + 1]) << i;
+        uint32_t length = Le(ico, entry + 8, 4), offset = Le(ico, entry + 12, 4);
+        ASSERT_LE(size_t(offset) + length, ico.size()) << i;
+        if (sides[i] == 256) {
+            EXPECT_EQ(0x474E5089u, Le(ico, offset, 4));  // "\x89PNG"
+            continue;
+        }
+        EXPECT_EQ(40u, Le(ico, offset, 4)) << i;
+        EXPECT_EQ(uint32_t(sides[i]), Le(ico, offset + 4, 4)) << i;
+        EXPECT_EQ(32u, Le(ico, offset + 14, 2)) << i;  // blue, green, red and alpha
+    }
 }
 
 }  // namespace

@@ -163,17 +163,21 @@ TEST(StartupTest, ProgramNameOfAnyKindIsSkipped)
     }
 }
 
-// The user the unprivileged run takes: ourselves when we are not root, else
-// "nobody" through setpriv (the words put before the driver). False when
-// privileges cannot be dropped.
-bool UnprivilegedPrefix(std::vector<std::string> *prefix)
+// A run as another user: ourselves when we are not root, else "nobody"
+// through setpriv, put before the driver. False when privileges cannot be
+// dropped.
+bool UnprivilegedSetup(ReplaySetup *setup)
 {
-    prefix->clear();
     if (geteuid() != 0) return true;
-    *prefix = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"};
+    std::vector<std::string> prefix = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup",
+                                       "--clear-groups", "--"};
     std::string probe;
-    for (const std::string &word : *prefix) probe += word + " ";
-    return system((probe + "/bin/true 2>/dev/null").c_str()) == 0;
+    for (const std::string &word : prefix) probe += word + " ";
+    if (system((probe + "/bin/true 2>/dev/null").c_str()) != 0) return false;
+    setup->program = prefix[0];
+    setup->options.assign(prefix.begin() + 1, prefix.end());
+    setup->options.push_back(ReplayProgram());
+    return true;
 }
 
 // A home or share folder of mode 0711: its owner lists it, others may only
@@ -181,8 +185,8 @@ bool UnprivilegedPrefix(std::vector<std::string> *prefix)
 // look up the folder below it and keeps that component as written.
 TEST(StartupTest, FolderBelowAnUnlistableAncestorIsItself)
 {
-    std::vector<std::string> prefix;
-    if (!UnprivilegedPrefix(&prefix))
+    ReplaySetup setup;
+    if (!UnprivilegedSetup(&setup))
         GTEST_SKIP() << "running as root and setpriv cannot switch to nobody:"
                         " the 0711 ancestor would be listable";
     PhotoFolder home;
@@ -195,12 +199,6 @@ TEST(StartupTest, FolderBelowAnUnlistableAncestorIsItself)
         ASSERT_EQ(0, chmod(home.Join(name).c_str(), 0755));
     for (const char *name : {"inner/pics/p1.jpg", "inner/pics/p2.jpg"})
         ASSERT_EQ(0, chmod(home.Join(name).c_str(), 0644));
-    ReplaySetup setup;
-    if (!prefix.empty()) {
-        setup.program = prefix[0];
-        setup.options.assign(prefix.begin() + 1, prefix.end());
-        setup.options.push_back(ReplayProgram());
-    }
     setup.options.insert(setup.options.end(), {"--client", "800x600"});
     setup.arguments = {home.Join("inner/pics")};
     ReplayRun run = RunReplay(setup, "show");
@@ -208,6 +206,59 @@ TEST(StartupTest, FolderBelowAnUnlistableAncestorIsItself)
     ASSERT_EQ(1u, run.shows.size()) << run.errors;
     EXPECT_EQ(home.Join("inner/pics"), run.shows[0].Get("folder"));
     EXPECT_EQ(2, run.shows[0].Int("fileCount"));
+}
+
+// Started from a terminal, the viewer says in one line why it shows another
+// folder than the one named; damaged files in the folder shown add nothing
+// (the library's messages stay off the terminal).
+TEST(StartupTest, TerminalLineTellsWhyAnotherFolderIsShown)
+{
+    PhotoFolder root;
+    root.AddBytes("a.jpg", "not a picture");
+    root.AddBytes("b.jpg", std::string("\xFF\xD8\xFF\xDB", 4));  // cut in its first marker
+    root.AddPhoto("c.jpg", 40, 30);
+    root.AddFolder("pics");
+    root.AddPhoto("pics/p1.jpg", 40, 30);
+    struct Case {
+        const char *label;
+        std::string argument;
+        std::string line;  // "" = nothing on standard error
+    };
+    const Case cases[] = {
+        {"found", "pics", ""},
+        {"no_argument", "", ""},
+        {"missing", "nothere", "kovlo: nothere: not found; showing " + root.Path() + "\n"},
+        {"missing_japanese", u8"写真/無い", u8"kovlo: 写真/無い: not found; showing " + root.Path() + "\n"},
+    };
+    for (const Case &c : cases) {
+        ReplaySetup setup;
+        if (!c.argument.empty()) setup.arguments = {c.argument};
+        setup.workingDirectory = root.Path();
+        ReplayRun run = RunReplay(setup, Lines({"show", "key Space", "key Space", "show"}));
+        SCOPED_TRACE(c.label);
+        ASSERT_EQ(2u, run.shows.size()) << run.errors;
+        EXPECT_EQ(c.line, run.errors);
+    }
+}
+
+// A folder that may not be listed: the terminal line says so before the
+// no-files message box.
+TEST(StartupTest, TerminalLineTellsOfAFolderThatMayNotBeRead)
+{
+    ReplaySetup setup;
+    if (!UnprivilegedSetup(&setup))
+        GTEST_SKIP() << "running as root and setpriv cannot switch to nobody";
+    PhotoFolder home;
+    home.AddFolder("locked");
+    home.AddPhoto("locked/p1.jpg", 40, 30);
+    ASSERT_EQ(0, chmod(home.Path().c_str(), 0755));
+    ASSERT_EQ(0, chmod(home.Join("locked").c_str(), 0311));  // passable, not listable
+    setup.arguments = {home.Join("locked")};
+    ReplayRun run = RunReplay(setup, "show");
+    chmod(home.Join("locked").c_str(), 0755);
+    EXPECT_EQ("kovlo: " + home.Join("locked") + ": permission denied\n", run.errors);
+    ASSERT_EQ(1u, run.messageBoxes.size());
+    EXPECT_EQ(1, run.exitCode);
 }
 
 }  // namespace

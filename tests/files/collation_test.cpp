@@ -107,7 +107,8 @@ TEST(LCMapStringA, SizesAndRefusals)
     EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpg", -1, &key[0], size - 1), 0);  // no room
     EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpgXYZ", 5, &key[0], size), size);  // a length
     EXPECT_EQ(key, SortKey("A.JPG"));
-    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY, "a.jpg", -1, nullptr, 0), 0);  // case kept: not provided
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags | 0x10000, "a.jpg", -1, nullptr, 0), 0);  // kana type ignored: not provided
+    EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, "a.jpg", 0, nullptr, 0), 0);  // no text: refused, as by Windows
     EXPECT_EQ(LCMapStringA(LOCALE_USER_DEFAULT, flags, nullptr, -1, nullptr, 0), 0);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/folder_listing.h"
 #include "platform/win32.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/temp_folder.h"
@@ -48,12 +49,16 @@ TEST_F(FindFileTest, WildcardsListMatchingEntries)
         {"?.jpg", {"B.JPG", "a.jpg", Cp932("表.jpg")}},
         {"??.jpe", {Cp932("ソソ.jpe")}},
         {"*.png", {}},
-        {"*", {".hidden.jpg", "B.JPG", "a.jpg", "a\\b.jpg", "notes.txt", "pics.jpg/", "x.jpeg.bak",
+        {"*", {"./", "../", ".hidden.jpg", "B.JPG", "a.jpg", "a\\b.jpg", "notes.txt", "pics.jpg/", "x.jpeg.bak",
                Cp932("ソソ.jpe"), Cp932("表.jpg"), Cp932("表") + "/"}},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(Sorted(SearchNames(In(c.pattern))), Sorted(c.names)) << c.pattern;
     }
+    // As on Windows, the root has no "." and "..".
+    std::vector<std::string> root = SearchNames("/*");
+    EXPECT_EQ(std::count(root.begin(), root.end(), "./"), 0);
+    EXPECT_EQ(std::count(root.begin(), root.end(), "../"), 0);
 }
 
 TEST_F(FindFileTest, PlainNameFindsOneEntryInItsStoredCase)
@@ -162,4 +167,18 @@ TEST(FindFileKeptListing, ChangesShowInTheNextSearch)
         step.change(folder);
         EXPECT_EQ(Sorted(SearchNames(pattern)), step.names) << step.what;
     }
+}
+
+// The kept listing is let go once the thread waits for input.
+TEST(FindFileKeptListing, LetGoWhenDropped)
+{
+    TempFolder folder;
+    folder.AddFile("a.jpg");
+    const timespec tick = {0, 20 * 1000 * 1000};
+    nanosleep(&tick, nullptr);  // the folder's last change now lies in an earlier tick
+    std::shared_ptr<const FolderListing> listing = ListFolder(folder.path());
+    ASSERT_NE(listing, nullptr);
+    EXPECT_EQ(ListFolder(folder.path()), listing) << "a second search in quick succession reads it again";
+    DropKeptListing();
+    EXPECT_EQ(listing.use_count(), 1) << "still held after it was dropped";
 }

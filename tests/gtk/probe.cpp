@@ -7,7 +7,10 @@
 //                                     page 932 byte is a backslash), photo
 //                                     (one photograph-like 800x600 picture),
 //                                     large (40 names of one 24-megapixel one)
-//                                     or tall, one, panorama (the agreement
+//                                     camera (ordinary camera and phone names,
+//                                     each the colour of its place in
+//                                     Windows' order, camera_colour in
+//                                     x_checks.sh), or tall, one, panorama (the agreement
 //                                     scenarios', scenario_pictures.h)
 //   hold WINDOW KEYSYM MS QUIET       hold a key on the window, release it and
 //                                     watch the window settle (hold_watch.h)
@@ -39,6 +42,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,6 +113,36 @@ int MakeLargeFolder(const std::string &dir)
     return 0;
 }
 
+// The colour of the picture in place `rank`: rank + 1 in base 3, a digit a
+// channel (red first), each 00, 80 or FF.
+RawPicture RankColour(int rank)
+{
+    const uint8_t levels[3] = {0x00, 0x80, 0xFF};
+    int n = rank + 1;
+    return FlatPicture(800, 600, levels[n % 3], levels[n / 3 % 3], levels[n / 9 % 3]);
+}
+
+// Camera and phone names, each a picture of the colour of its place in the
+// order Windows gave the camera group (tests/files/recorded_orders.txt).
+int MakeCameraFolder(const std::string &dir)
+{
+    const char *const names[] = {
+        "IMG_1234.JPG", "IMG_1234_edited.JPG", "IMG_0007.JPG", "IMG_0007_edited.JPG", "DSC01234 (2).jpg",
+        "DSC01234.jpg", "20240501_100000.jpg", "20240501_100000_HDR.jpg", "Screenshot_20240501-100000.jpg",
+        "Image(1).jpg", "Image.jpg", "\u5199\u771f (1).jpg", "\u5199\u771f.jpg", "\u3231\u5c71\u7530.jpg",
+        "(\u682a)\u5c71\u7530.jpg"};
+    std::ifstream recorded(KOVLO_SOURCE_DIR "/tests/files/recorded_orders.txt");
+    std::string line;
+    while (std::getline(recorded, line) && line != "group: camera") {}
+    int rank = 0;
+    while (std::getline(recorded, line) && !line.empty()) {
+        for (const char *name : names) {
+            if (line == name) WriteBytes(dir + "/" + name, EncodeJpeg(RankColour(rank++)));
+        }
+    }
+    return rank == int(sizeof names / sizeof *names) ? 0 : 2;
+}
+
 int MakeFolder(const std::string &dir, const std::string &kind)
 {
     mkdir(dir.c_str(), 0755);
@@ -133,6 +167,8 @@ int MakeFolder(const std::string &dir, const std::string &kind)
         // The photograph for a screen of scale 2: the fit view reduces it by
         // as much as it reduces the other at 96 DPI.
         WriteBytes(dir + "/photo.jpg", EncodeJpeg(MakePhotoPicture(1600, 1200, 3, 7)));
+    } else if (kind == "camera") {
+        return MakeCameraFolder(dir);
     } else if (kind == "large") {
         return MakeLargeFolder(dir);
     } else if (kind != "empty") {

@@ -2,8 +2,8 @@
 # Installs the build into a temporary DESTDIR, under two prefixes, and checks
 # what a desktop needs of it: exactly the expected files, under the prefix and
 # nowhere else; a valid desktop entry that opens JPEG files with the installed
-# program; the icon at every size, the 32-pixel one being the Windows icon's
-# picture; a manual page that renders without a warning.
+# program; the icon at every size with alpha, the 32-pixel one being the
+# Windows icon's picture; a manual page that renders without a warning.
 #   install_check.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
@@ -28,7 +28,8 @@ check_files() {
 check_desktop_entry() {
   local entry=$1/share/applications/kovlo.desktop
   desktop-file-validate "$entry" >&2 || fail "desktop-file-validate rejects $entry"
-  grep -qx 'MimeType=image/jpeg;' "$entry" || fail "the entry does not open image/jpeg"
+  grep -qx 'MimeType=inode/directory;image/jpeg;' "$entry" ||
+    fail "the entry does not offer folders and JPEG files"
   local exec program
   exec=$(sed -n 's/^Exec=//p' "$entry")
   program=${exec%% *}
@@ -43,15 +44,19 @@ check_desktop_entry() {
 
 check_icons() {
   local png size
-  for png in "$1"/share/icons/hicolor/*/apps/kovlo.png; do
+  for png in "$1"/share/icons/hicolor/*x*/apps/kovlo.png; do
     size=$(basename "$(dirname "$(dirname "$png")")")
     [ "$(identify -format '%m %wx%h' "$png")" = "PNG $size" ] || fail "$png is not a $size PNG"
+    # With alpha: the print's rounded corner lets the desktop show through.
+    [ "$(identify -format '%[opaque]' "$png")" = false ] || fail "$png has no transparent pixel"
   done
-  # Drawn from the same source as the Windows icon: equal pixel for pixel.
+  cmp -s "$source/resources/kovlo.svg" "$1/share/icons/hicolor/scalable/apps/kovlo.svg" ||
+    fail "the scalable icon is not resources/kovlo.svg"
+  # The Windows icon holds the same 32-pixel rendering.
   local differing
-  differing=$(compare -metric AE "ico:$source/resources/kovlo.ico" \
+  differing=$(compare -metric AE "ico:$build/icons/kovlo.ico[2]" \
               "$1/share/icons/hicolor/32x32/apps/kovlo.png" null: 2>&1) || true
-  [ "$differing" = 0 ] || fail "the 32x32 icon differs from resources/kovlo.ico in $differing pixels"
+  [ "$differing" = 0 ] || fail "the 32x32 icon differs from kovlo.ico's in $differing pixels"
 }
 
 check_manual() {

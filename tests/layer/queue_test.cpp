@@ -1,4 +1,4 @@
-// The message queue: order of posted, quit, paint and timer messages;
+// The message queue: order of posted, quit, input, paint and timer messages;
 // synchronous sending; the loop's end.
 #include "tests/layer/layer_fixture.h"
 
@@ -125,6 +125,22 @@ TEST_F(QueueTest, KeysFromTheHostArriveAsQueuedKeyDowns)
     headless::PumpUntilIdle();
     ASSERT_EQ(LoggedMessages(), (std::vector<UINT>{WM_KEYDOWN, WM_KEYDOWN}));
     EXPECT_EQ(Log()[0].wParam, static_cast<WPARAM>(VK_SPACE));
+}
+
+// Input waits behind every posted message, even one posted after the key, and
+// before the paint: the order GetMessageA keeps on Windows.
+TEST_F(QueueTest, KeysComeAfterPostedMessagesAndBeforeThePaint)
+{
+    HWND hwnd = CreateTestWindow();
+    ShowWindow(hwnd, SW_SHOW);
+    Settle();
+    InvalidateRect(hwnd, nullptr, FALSE);
+    layer::OnKeyDown(hwnd, VK_SPACE);
+    PostMessageA(hwnd, kFirst, 1, 0);
+    layer::OnKeyUp(hwnd, VK_SPACE);
+    PostMessageA(hwnd, kSecond, 2, 0);
+    headless::PumpUntilIdle();
+    EXPECT_EQ(LoggedMessages(), (std::vector<UINT>{kFirst, kSecond, WM_KEYDOWN, WM_KEYUP, WM_PAINT}));
 }
 
 TEST_F(QueueTest, ScriptEndClosesTheWindowAndTheLoopEndsWithTheQuitCode)

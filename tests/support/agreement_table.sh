@@ -6,7 +6,8 @@
 # host's. The GTK column says what is expected there: "same", or
 # "differs: WHY" for a known difference, which fails as soon as it no longer
 # differs. The Wine column: "near" for the picture area within the tolerance
-# of wine_checks.sh and the strip's texts in the same colours and places.
+# of wine_checks.sh and the strip's texts in the same colours, their ink's
+# extents within a pixel of the headless host's.
 # The GTK checks run the scenarios of SCALED_SCENARIOS once more on a screen
 # of scale 2 (GDK_SCALE=2), against the headless host at --scale 2.
 #

@@ -130,3 +130,27 @@ expect_no_files_box() {
     press "$box" Return
     expect_exit 1
 }
+
+# The colour of the picture in place RANK of the probe's camera folder: rank + 1
+# in base 3, a digit a channel (red first), each 00, 80 or FF.
+camera_colour() {
+    local n=$(($1 + 1)) colour="" channel
+    for channel in 1 2 3; do
+        case $((n % 3)) in 0) colour+=00 ;; 1) colour+=80 ;; 2) colour+=FF ;; esac
+        n=$((n / 3))
+    done
+    echo "$colour"
+}
+
+# Steps with Space through the COUNT pictures of the camera folder, shown at the
+# client point (X, Y): each must be the next in Windows' name order, and the
+# last step wraps to the first.
+step_through_camera_folder() {
+    local count=$1 x=$2 y=$3 rank
+    wait_until "the first name in Windows' order" client_pixel_is "$x" "$y" "$(camera_colour 0)"
+    for ((rank = 1; rank <= count; rank++)); do
+        press "$main" space
+        wait_until "name $((rank % count + 1)) of $count in Windows' order" \
+            client_pixel_is "$x" "$y" "$(camera_colour $((rank % count)))"
+    done
+}
