@@ -25,7 +25,13 @@ command -v weston >/dev/null || { echo "skipped: no weston (tools/setup.sh test 
 
 # Screenshots of the whole X screen: the colours are looked for anywhere.
 client_x=0 client_y=0
-screen_has() { [ "$(client_count 0 0 2000 1600 "$1" 30)" -gt $((200 * 150 * scale * scale)) ]; }
+# A picture in the window: more than a small patch of its colour, and less
+# than the whole output (as weston shows a new surface at first).
+screen_has() {
+    local count
+    count=$(client_count 0 0 2000 1600 "$1" 30)
+    [ "$count" -gt $((200 * 150 * scale * scale)) ] && [ "$count" -lt $((2000 * 1600 * 3 / 4)) ]
+}
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -51,6 +57,16 @@ read -r w h x y <<<"$(tr 'x+' '  ' <<<"$box")"
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 press "$output" space
 wait_until "the second picture, green" screen_has 00FF00
-press "$output" Escape
+# The one Space did not become two.
+screen_has 00FF00 || fail "the second picture went by"
+# Weston now and then drops a key from its X window: Esc is pressed again
+# (at most five times, 3 s apart) until the viewer ends; a second Esc could
+# do nothing else.
+viewer_running() { kill -0 "$viewer_pid" 2>/dev/null; }
+for attempt in 1 2 3 4 5; do
+    viewer_running || break
+    press "$output" Escape
+    for tick in $(seq 30); do viewer_running && sleep 0.1; done
+done
 expect_exit 0
 echo "ok (wayland at scale $scale)"
