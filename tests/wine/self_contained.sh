@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # kovlo.exe is one self-contained GUI program: the WIN32 subsystem, and DLL
 # imports from Windows itself only (no C++ runtime, libgcc or winpthread DLL
-# that would have to lie beside it). Exit code 77 (skipped) when it has not
-# been built (tools/windows-build.sh).
+# that would have to lie beside it). The suite builds it first (windows.build).
 #   self_contained.sh EXE
 set -euo pipefail
 exe=$1
-[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
+[ -f "$exe" ] || { echo "FAIL: no $exe (tools/windows-build.sh builds it)"; exit 1; }
 headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" ||
     { echo "FAIL: not a GUI program: $(grep '^Subsystem' <<<"$headers")"; exit 1; }
