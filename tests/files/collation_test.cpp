@@ -78,6 +78,21 @@ TEST(LstrcmpiA, PairTable)
     }
 }
 
+// Letter case is ignored for A to Z and for no byte beside them ('@' and '['
+// are not '`' and '{'), in ASCII names and in names with a kana (whose keys
+// have levels of their own).
+TEST(LstrcmpiA, CaseIsFoldedFromAToZOnly)
+{
+    for (char upper = '@'; upper <= '['; ++upper) {
+        const bool letter = upper >= 'A' && upper <= 'Z';
+        for (const char *tail : {".jpg", "\x82\xA0.jpg"}) {
+            const std::string a = std::string(1, upper) + tail, b = char(upper + 0x20) + std::string(tail);
+            EXPECT_EQ(lstrcmpiA(a.c_str(), b.c_str()) == 0, letter) << a;
+            EXPECT_EQ(SortKey(a.c_str()) == SortKey(b.c_str()), letter) << a;
+        }
+    }
+}
+
 TEST(LstrcmpiA, SortsTheDocumentedExamples)
 {
     std::vector<std::string> names = {"C.JPG", "9.jpg", "B.jpg", "10.jpg", "a.jpg"};
