@@ -43,6 +43,7 @@ report() {
   exit $status
 }
 trap report EXIT
+trap 'exit 130' INT TERM  # the report also when stopped
 
 phase "set-up"
 tools/setup.sh test
