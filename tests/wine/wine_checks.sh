@@ -59,10 +59,13 @@ make_prefix() {
     timeout 60 wineserver -w
     grep -q '"IPAPGothic"' "$prefix/user.reg" || fail "no font replacement in $prefix/user.reg"
     grep -q '"Decorated"="N"' "$prefix/user.reg" || fail "no X11 driver setting in $prefix/user.reg"
-    # Without Marlett the caption buttons are the letters "0 1 r".
-    [ -f /usr/share/wine/fonts/marlett.ttf ] || fail "no Marlett: fonts-wine is not installed"
-    grep -q '"Path"="Z:\\\\usr\\\\share\\\\wine\\\\fonts"' "$prefix/user.reg" ||
-        fail "no path to Wine's own fonts in $prefix/user.reg"
+    # Marlett (fonts-wine) draws the caption buttons; without it they are the
+    # letters "0 1 r". Debian's Wine 8 looks for its own fonts in
+    # /usr/share/fonts, not where fonts-wine puts them, so the prefix gets
+    # Marlett alone (the others would change the default font of a device
+    # context, which the strip checks hold to Windows' metrics).
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" ||
+        fail "no Marlett: fonts-wine is not installed"
 }
 
 fit_title() { printf ' 全%d枚 ● [J] で指定番にジャンプ ● [T] で自動送り ● %s' "$1" "$(windows_path "$2")"; }
