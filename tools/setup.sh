@@ -22,14 +22,15 @@ run_packages=(
 # The tests on top: GoogleTest and Benchmark, the sanitizer and fuzzing
 # runtime, valgrind, the real window under Xvfb, the install and package
 # checks (hardening-check from devscripts), the Windows program built with
-# MinGW and run under Wine, and Python for the start-up benchmark.
+# MinGW and run under Wine (with Wine's own fonts: Marlett draws the caption
+# buttons), and Python for the start-up benchmark.
 test_packages=(
   python3 libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev valgrind strace
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox libxtst-dev libxdamage-dev
   weston
   desktop-file-utils lintian dpkg-dev devscripts
-  g++-mingw-w64-x86-64-posix wine wine64 nasm locales nsis
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nasm locales nsis
 )
 
 as_root() {

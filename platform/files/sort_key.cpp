@@ -171,10 +171,11 @@ void TrimLevel(Level *level, int floor, int usual)
     }
 }
 
-// Appends `level` and the byte that ends it.
+// Appends `level` and the byte that ends it. An empty level may have no room
+// at all (an empty text), which memcpy must not be given.
 char *PutLevel(const Level &level, char end, char *out)
 {
-    memcpy(out, level.bytes, level.size);
+    if (level.size > 0) memcpy(out, level.bytes, level.size);
     out[level.size] = end;
     return out + level.size + 1;
 }

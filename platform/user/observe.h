@@ -2,6 +2,7 @@
 // tests (the application never includes this).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -41,5 +42,10 @@ void SetProcedureObserver(ProcedureObserver observer);
 // Takes the next message that GetMessageA would return, without waiting;
 // false when the queue is idle (nothing posted, nothing to paint, no timer due).
 bool TakeMessageIfAny(MSG *msg);
+
+// How many messages the queue has handed out (GetMessageA, TakeMessageIfAny)
+// since the program started: the headless host
+// tells by it whether the program worked between two waits.
+uint64_t MessagesTaken();
 
 }  // namespace layer

@@ -19,6 +19,7 @@ struct Queue {
     bool quitPosted = false;
     int quitCode = 0;
     int depth = 0;  // window procedures currently running
+    uint64_t taken = 0;
     layer::ProcedureObserver observer;
 };
 
@@ -72,10 +73,12 @@ bool TakePaint(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 bool TakeNext(MSG *msg, HWND hwnd, UINT filterMin, UINT filterMax)
 {
     Queue &queue = TheQueue();
-    return TakeFirst(queue.posted, msg, hwnd, filterMin, filterMax) || TakeQuit(msg) ||
-           TakeFirst(queue.input, msg, hwnd, filterMin, filterMax) ||
-           TakePaint(msg, hwnd, filterMin, filterMax) ||
-           TakeDueTimer(msg, hwnd, filterMin, filterMax);
+    bool took = TakeFirst(queue.posted, msg, hwnd, filterMin, filterMax) || TakeQuit(msg) ||
+                TakeFirst(queue.input, msg, hwnd, filterMin, filterMax) ||
+                TakePaint(msg, hwnd, filterMin, filterMax) ||
+                TakeDueTimer(msg, hwnd, filterMin, filterMax);
+    if (took) ++queue.taken;
+    return took;
 }
 
 }  // namespace
@@ -216,5 +219,7 @@ bool TakeMessageIfAny(MSG *msg)
     if (TheQueue().depth == 0) ReleaseRetiredWindows();
     return TakeNext(msg, nullptr, 0, 0);
 }
+
+uint64_t MessagesTaken() { return TheQueue().taken; }
 
 }  // namespace layer

@@ -68,17 +68,25 @@ TEST(SlideshowTest, NoIntervalStartsNothing)
     }
 }
 
-TEST(SlideshowTest, ThreeDigitIntervalAndFourthCharacterRefused)
+// The ends of the interval's range: 1 second, and 999 (a fourth character is
+// refused), each stepping exactly on its tick.
+TEST(SlideshowTest, IntervalsAtTheEndsOfTheRange)
 {
-    PhotoFolder photos;
-    photos.AddNumbered(2);
-    ReplayRun run = RunReplay(photos.Setup(),
-                              Lines({"key T", "dialog 9995", "dialog-ok", "show",
-                                     "advance 998999", "show", "advance 1", "show"}));
-    ASSERT_EQ(3u, run.shows.size()) << run.errors;
-    EXPECT_EQ(999, run.shows[0].Int("slideshowSeconds"));
-    EXPECT_EQ(0, run.shows[1].Int("current"));
-    EXPECT_EQ(1, run.shows[2].Int("current"));
+    struct Case {
+        const char *typed;
+        int seconds;
+    };
+    for (const Case &c : {Case{"1", 1}, Case{"9995", 999}}) {
+        PhotoFolder photos;
+        photos.AddNumbered(2);
+        const std::string beforeTick = "advance " + std::to_string(c.seconds * 1000 - 1);
+        ReplayRun run = RunReplay(photos.Setup(), Lines({"key T", std::string("dialog ") + c.typed, "dialog-ok",
+                                                         "show", beforeTick, "show", "advance 1", "show"}));
+        ASSERT_EQ(3u, run.shows.size()) << run.errors;
+        EXPECT_EQ(c.seconds, run.shows[0].Int("slideshowSeconds")) << c.typed;
+        EXPECT_EQ(0, run.shows[1].Int("current")) << c.typed;
+        EXPECT_EQ(1, run.shows[2].Int("current")) << c.typed;
+    }
 }
 
 TEST(JumpTest, EnteredNumberPicksThePicture)

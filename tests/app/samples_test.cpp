@@ -10,7 +10,10 @@
 #include "tests/app/replay_session.h"
 #include "tools/samples/samples.h"
 
-#ifdef KOVLO_SAMPLES_DIR
+#ifndef KOVLO_SAMPLES_DIR
+#error "the app tests are built with the sample folder (tests/CMakeLists.txt)"
+#endif
+
 namespace {
 
 std::set<std::string> NamesIn(const std::string &folder)
@@ -77,4 +80,3 @@ TEST(SamplesTest, TheLargePhotographIsDecodedReducedToFit)
 }
 
 }  // namespace
-#endif

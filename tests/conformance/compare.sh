@@ -6,12 +6,12 @@
 # "- " as the layer prints it and a line "+ " as Wine does, under a comment
 # that says why. Those lines count as equal; a listed difference that no
 # longer shows fails too, so that it is taken out of the list. On any other
-# difference the first differing lines are printed. Exit code 77 (skipped)
-# when the Windows program has not been built (tools/windows-build.sh).
+# difference the first differing lines are printed. The suite builds the
+# Windows program first (windows.build, tools/windows-build.sh).
 set -Eeuo pipefail
 
 layer_program=$1 windows_program=$2 prefix=$3 expected=$4
-[ -f "$windows_program" ] || { echo "skipped: no $windows_program (tools/windows-build.sh builds it)"; exit 77; }
+[ -f "$windows_program" ] || { echo "FAIL: no $windows_program (tools/windows-build.sh builds it)" >&2; exit 1; }
 [ -d "$prefix" ] || { echo "no Wine prefix $prefix (the wine.prefix check makes it)"; exit 1; }
 prefix=$(cd "$prefix" && pwd)  # Wine takes only an absolute one
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/win32.h"
@@ -76,6 +77,30 @@ TEST(LstrcmpiA, PairTable)
         EXPECT_EQ(Sign(lstrcmpiA(c.a, c.b)), c.sign) << c.a << " vs " << c.b;
         EXPECT_EQ(Sign(lstrcmpiA(c.b, c.a)), -c.sign) << c.b << " vs " << c.a;
     }
+}
+
+// Letter case is ignored for A to Z and for no byte beside them ('@' and '['
+// are not '`' and '{'), in ASCII names and in names with a kana (whose keys
+// have levels of their own).
+TEST(LstrcmpiA, CaseIsFoldedFromAToZOnly)
+{
+    for (char upper = '@'; upper <= '['; ++upper) {
+        const bool letter = upper >= 'A' && upper <= 'Z';
+        for (const char *tail : {".jpg", "\x82\xA0.jpg"}) {
+            const std::string a = std::string(1, upper) + tail, b = char(upper + 0x20) + std::string(tail);
+            EXPECT_EQ(lstrcmpiA(a.c_str(), b.c_str()) == 0, letter) << a;
+            EXPECT_EQ(SortKey(a.c_str()) == SortKey(b.c_str()), letter) << a;
+        }
+    }
+}
+
+// An empty name as the first a thread collates: its key is made in room
+// never allocated (the sanitizer build fails on copying from no memory).
+TEST(LstrcmpiA, EmptyNameFirstInAThread)
+{
+    int order = -2;
+    std::thread([&order] { order = lstrcmpiA("", ""); }).join();
+    EXPECT_EQ(0, order);
 }
 
 TEST(LstrcmpiA, SortsTheDocumentedExamples)

@@ -4,6 +4,16 @@
 #include <string>
 #include <vector>
 
+// The ends of code page 932's lead-byte ranges (0x81-0x9F, 0xE0-0xFC) and the
+// bytes just outside them: whether each takes the byte after it along.
+struct LeadByteEdge {
+    unsigned char byte;
+    bool lead;
+};
+inline constexpr LeadByteEdge kLeadByteEdges[] = {{0x80, false}, {0x81, true}, {0x9F, true},
+                                                  {0xA0, false}, {0xDF, false}, {0xE0, true},
+                                                  {0xFC, true},  {0xFD, false}};
+
 // The code page 932 form of a UTF-8 text that has one (test data only).
 std::string Cp932(const std::string &utf8);
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "files/find_last_char.h"
+#include "tests/files/files_test_support.h"
 
 namespace {
 
@@ -39,6 +40,16 @@ TEST(FindLastChar, Table)
         int position = found ? static_cast<int>(found - c.text) : -1;
         EXPECT_EQ(position, c.position)
             << testing::PrintToString(std::string(c.text)) << " code " << c.code;
+    }
+}
+
+// A backslash after each end of the lead-byte ranges: the second byte of a
+// character after a lead byte, a backslash of its own after any other byte.
+TEST(FindLastChar, LeadByteRangeEnds)
+{
+    for (const LeadByteEdge &edge : kLeadByteEdges) {
+        const char text[] = {char(edge.byte), '\\', 0};
+        EXPECT_EQ(FindLastChar(text, '\\'), edge.lead ? nullptr : text + 1) << int(edge.byte);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/files/wildcard.h"
+#include "tests/files/files_test_support.h"
 
 namespace {
 
@@ -57,6 +58,41 @@ TEST(MatchWildcard, Table)
         EXPECT_EQ(MatchWildcard(c.pattern, c.name), c.matches)
             << "pattern " << testing::PrintToString(std::string(c.pattern)) << " name "
             << testing::PrintToString(std::string(c.name));
+    }
+}
+
+// Expects `matches` from the walk and from the prepared pattern alike.
+void ExpectMatch(const std::string &pattern, const std::string &name, bool matches)
+{
+    EXPECT_EQ(MatchWildcard(pattern, name), matches) << pattern << " " << testing::PrintToString(name);
+    EXPECT_EQ(WildcardPattern(pattern).Matches(name), matches) << pattern << " " << testing::PrintToString(name);
+}
+
+// The ends of the lead-byte ranges: '?' takes a whole character, and "*@"
+// finds its text only at a character's start.
+TEST(MatchWildcard, LeadByteRangeEnds)
+{
+    for (const LeadByteEdge &edge : kLeadByteEdges) {
+        const std::string name = {char(edge.byte), '@'};
+        ExpectMatch("?", name, edge.lead);
+        ExpectMatch("*@", name, !edge.lead);
+        ExpectMatch("*@*", name, !edge.lead);
+    }
+}
+
+// Letter case is folded for A to Z and for no byte beside them ('@' and '['
+// are not '`' and '{'), either way round, in the walk and in the prepared
+// "*text" and "*text*" shapes.
+TEST(MatchWildcard, CaseFoldingEndsAtAAndZ)
+{
+    for (char upper = '@'; upper <= '['; ++upper) {
+        const bool letter = upper >= 'A' && upper <= 'Z';
+        const std::string u(1, upper), l(1, char(upper + 0x20));
+        for (const auto &[p, n] : {std::pair(u, l), std::pair(l, u)}) {
+            ExpectMatch(p + "?", n + "x", letter);
+            ExpectMatch("*" + p, "x" + n, letter);
+            ExpectMatch("*" + p + "*", "x" + n + "x", letter);
+        }
     }
 }
 

@@ -27,6 +27,10 @@ TEST(ChooseScaleDenominator, PicksTheLargestReductionStillBiggerThanTheView)
         {3, 3, 0, 0, 2},  {1, 1, 0, 0, 1},  {0, 0, 800, 575, 1},         {65500, 65500, 800, 575, 8},
         // The smaller reduced side must exceed the larger view side.
         {16000, 1000, 800, 575, 1},   {1000, 16000, 800, 575, 1},
+        // One reduced side exactly the larger view side, each way round, in a
+        // wide and a tall view: not reduced.
+        {1600, 3200, 800, 575, 1},    {3200, 1600, 800, 575, 1},
+        {1600, 3200, 575, 800, 1},    {3200, 1600, 575, 800, 1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ChooseScaleDenominator(c.imageWidth, c.imageHeight, c.viewWidth, c.viewHeight), c.expected)

@@ -29,6 +29,18 @@ wait_until() {
     done
 }
 
+# Runs "$@" again and again for SECONDS (a fraction allowed) and fails, naming
+# WHAT, as soon as it fails: for a state that must last, not one awaited.
+holds_for() {
+    local seconds=$1 what=$2; shift 2
+    local end
+    end=$(awk -v now="$EPOCHREALTIME" -v s="$seconds" 'BEGIN { printf "%.3f", now + s }')
+    while awk -v now="$EPOCHREALTIME" -v end="$end" 'BEGIN { exit !(now < end) }'; do
+        "$@" || fail "$what did not last $seconds s"
+        sleep 0.1
+    done
+}
+
 shoot() { import -window root "$work/shot.png"; }
 
 # A screenshot kept as NAME.png in $KOVLO_SHOT_DIR, for a person to look at.
@@ -88,6 +100,16 @@ picture_colour_at() {
     echo none
 }
 
+# True when (X, Y) shows one of the pictures, the same as the last time this
+# was asked (kept in $shown_colour).
+picture_settled() {
+    local before=$shown_colour
+    shown_colour=$(picture_colour_at "$1" "$2")
+    [ "$shown_colour" != none ] && [ "$shown_colour" = "$before" ]
+}
+
+picture_is() { [ "$(picture_colour_at "$1" "$2")" = "$3" ]; }
+
 # True when (X, Y) shows another of the pictures than COLOUR; the colour seen
 # stays in $shown_colour.
 picture_moved_from() {
@@ -95,15 +117,37 @@ picture_moved_from() {
     [ "$shown_colour" != none ] && [ "$shown_colour" != "$3" ]
 }
 
+# The vertical scroll bar's thickness in $bar: in the actual-size view of the
+# scroll picture (mid blue), the columns from screen column RIGHT leftwards on
+# row Y that are not the picture's. While the bars are laid out a frame can
+# still show the old surface beside them: measured until two shots agree.
+measure_bar() {
+    bar=0
+    wait_until "the same bar thickness twice" bar_measured_again "$1" "$2"
+    [ "$bar" -gt 0 ] && [ "$bar" -lt $((40 * ${scale:-1})) ] || fail "no vertical scroll bar measured ($bar)"
+}
+
+bar_measured_again() {
+    local previous=$bar
+    shoot
+    bar=0
+    while [ $bar -lt $((40 * ${scale:-1})) ] && [ "$("$probe" count "$work/shot.png" $(($1 - bar)) "$2" 1 1 000080 40)" != 1 ]; do
+        bar=$((bar + 1))
+    done
+    [ $bar = "$previous" ]
+}
+
 # The slideshow on three pictures (red, green, blue, the first shown): T with
 # 1 second shows the running title and advances twice; T again stops it.
 # SHOWN is the folder as the title shows it; (X, Y) a client point of the
-# pictures; SHOT the name of the interval dialog's screenshot.
+# pictures; SHOT the name of the interval dialog's screenshot; CHECK, if
+# given, a command run with the dialog's window.
 run_slideshow() {
-    local shown=$1 x=$2 y=$3 shot=$4
+    local shown=$1 x=$2 y=$3 shot=$4 check_dialog=${5:-}
     press "$main" t
     dialog=$(find_window "^Kovlo: 自動送り$" "interval dialog")
     keep_shot "$shot"
+    [ -z "$check_dialog" ] || "$check_dialog" "$dialog"
     in_window "$dialog" type 1
     xdotool key Return
     local running
@@ -119,13 +163,15 @@ run_slideshow() {
 
 # The viewer started on an empty folder: the message box with its caption and
 # no main window; Enter dismisses it and the program ends with 1. SHOWN is the
-# folder as the caption shows it; SHOT the name of the box's screenshot.
+# folder as the caption shows it; SHOT the name of the box's screenshot;
+# CHECK, if given, a command run with the box's window.
 expect_no_files_box() {
-    local shown=$1 shot=$2
+    local shown=$1 shot=$2 check_box=${3:-}
     box=$(find_window "^Kovlo - " "message box" 60)
     title_is "$box" "Kovlo - $shown" || fail "caption '$(xdotool getwindowname "$box")'"
     [ -z "$(xdotool search --onlyvisible --name "全" || true)" ] || fail "a main window was shown"
     keep_shot "$shot"
+    [ -z "$check_box" ] || "$check_box" "$box"
     kill -0 "$viewer_pid" || fail "ended before the box was dismissed"
     press "$box" Return
     expect_exit 1

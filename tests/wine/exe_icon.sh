@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # kovlo.exe carries the icon rendered from resources/kovlo.svg: its MYICON
 # group, taken out with wrestool, holds the five images of the build's
-# kovlo.ico (16, 24, 32, 48 and 256 pixels), pixel for pixel. Exit code 77
-# (skipped) when the program has not been built (tools/windows-build.sh).
+# kovlo.ico (16, 24, 32, 48 and 256 pixels), pixel for pixel. The suite
+# builds the program first (windows.build).
 #   exe_icon.sh EXE ICO
 set -euo pipefail
 exe=$1 ico=$2
-[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
+[ -f "$exe" ] || { echo "FAIL: no $exe (tools/windows-build.sh builds it)" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 wrestool -x -t 14 -n MYICON "$exe" -o "$work/exe.ico" ||

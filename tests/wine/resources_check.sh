@@ -3,13 +3,13 @@
 # (windres decompiles its resources): the numbers and texts that Explorer's
 # Properties show, and the manifest that Windows reads when it starts the
 # program (resource 1 of type RT_MANIFEST), each setting in the namespace
-# where Windows looks for it. Exit code 77 (skipped) when the program has not
-# been built (tools/windows-build.sh).
+# where Windows looks for it. The suite builds the program first
+# (windows.build).
 #   resources_check.sh EXE VERSION
 set -euo pipefail
 exe=$1 version=$2
-[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
+[ -f "$exe" ] || fail "no $exe (tools/windows-build.sh builds it)"
 rc=$(x86_64-w64-mingw32-windres -i "$exe" -O rc) || fail "windres cannot read $exe"
 
 IFS=. read -r major minor patch <<<"$version"

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Checks of the Windows program, kovlo.exe, under Wine on an X server of
-# 1024x768 (small, so that screenshots are quick) without a window manager:
+# 1024x768 (small, so that screenshots are quick), without a window manager
+# but for one check:
 #   xvfb-run -a -s "-screen 0 1024x768x24" wine_checks.sh CHECK EXE PROBE PREFIX REPLAY
 # CHECK "prefix" makes the Wine prefix PREFIX (the other checks use it);
 # the others are agree.SCENARIO (a scenario of tests/support/agreement_table.sh
-# against the headless host, through the replay driver REPLAY), start, keys, slideshow, scroll, no_files, broken,
-# names, quoted and trailing (two forms of the folder argument), and zip and
-# installer (what a Windows user downloads). Wine runs with LANG=ja_JP.UTF-8,
-# so that the ANSI code page is 932 (the installer check excepted).
+# against the headless host, through the replay driver REPLAY), start, keys,
+# slideshow, scroll, thumb, maximize (under openbox), no_files, broken, names,
+# camera_order, quoted and trailing (two forms of the folder argument), and
+# zip and installer (what a Windows user downloads). Wine runs with
+# LANG=ja_JP.UTF-8, so that the ANSI code page is 932 (the installer check
+# excepted).
 # The checks drive the program with xdotool (real key presses and clicks) and
-# read screenshots of the root window. Exit code 77 (skipped) when the program
-# has not been built (tools/windows-build.sh).
+# read screenshots of the root window. The suite builds the program before
+# them (windows.build, tools/windows-build.sh).
 # With KOVLO_WINE_DPI=192 (on an X server of 2048x1536, and a prefix of its
 # own) the prefix's LogPixels is 192: the checks prefix and agree.* then
 # measure Wine's frame and bars at that DPI and compare with the headless
@@ -23,16 +26,17 @@ check=$1 exe=$2 probe=$3 prefix=$4 replay=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/x_checks.sh"
 . "$here/../support/agreement_table.sh"
-[ -f "$exe" ] || { echo "skipped: no $exe (tools/windows-build.sh builds it)"; exit 77; }
+[ -f "$exe" ] || fail "no $exe (tools/windows-build.sh builds it)"
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 # No installer prompts for the .NET and HTML runtimes, which nothing here uses.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 work=$(mktemp -d)
-viewer_pid=
+viewer_pid= wm_pid=
 cleanup() {
     if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then kill "$viewer_pid"; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     # Every process of this prefix ends with the check (not those of others).
     [ -d "$prefix" ] && { wineserver -k 2>/dev/null || true; timeout 20 wineserver -w || true; }
     rm -rf "$work"
@@ -62,6 +66,13 @@ make_prefix() {
     timeout 60 wineserver -w
     grep -q '"IPAPGothic"' "$prefix/user.reg" || fail "no font replacement in $prefix/user.reg"
     grep -q '"Decorated"="N"' "$prefix/user.reg" || fail "no X11 driver setting in $prefix/user.reg"
+    # Marlett (fonts-wine) draws the caption buttons; without it they are the
+    # letters "0 1 r". Debian's Wine 8 looks for its own fonts in
+    # /usr/share/fonts, not where fonts-wine puts them, so the prefix gets
+    # Marlett alone (the others would change the default font of a device
+    # context, which the strip checks hold to Windows' metrics).
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" ||
+        fail "no Marlett: fonts-wine is not installed"
 }
 
 # The screen's DPI, as a user sets it in Wine's configuration (winecfg's
@@ -92,25 +103,14 @@ open_colours() {
 measure_metrics() {
     open_folder measure scroll 1
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    local border=$((client_x - win_x)) bar=0
+    local border=$((client_x - win_x)) bar
     local client_h=$((HEIGHT - (client_y - win_y) - border))
     press "$main" shift
     wait_until "the actual-size view" client_pixel_is 30 300 FF0080
-    wait_until "the same bar thickness twice" bar_measured_again
-    [ $bar -gt 0 ] && [ $bar -lt 40 ] || fail "no vertical scroll bar measured ($bar)"
+    measure_bar $((client_x + client_w - 1)) $((client_y + 300))
     echo "client=$((WIDTH - 2 * border))x$client_h bar=$bar" >"$prefix/kovlo-metrics"
     press "$main" Escape
     expect_exit 0
-}
-
-bar_measured_again() {
-    local previous=$bar
-    shoot
-    bar=0
-    while [ $bar -lt $((40 * scale)) ] && ! shot_pixel_is $((client_w - 1 - bar)) $((300 * scale)) 000080; do
-        bar=$((bar + 1))
-    done
-    [ $bar = "$previous" ]
 }
 
 check_prefix() {
@@ -149,9 +149,7 @@ measure_scaled_metrics() {
     while [ $dy -lt 120 ] && ! shot_pixel_is $((WIDTH / 2)) $dy 00FF80; do dy=$((dy + 1)); done
     [ $dx -lt 60 ] && [ $dy -lt 120 ] || fail "no picture corner found ($dx, $dy)"
     client_x=$((X + dx)) client_y=$((Y + dy)) client_w=$((WIDTH - 2 * dx))
-    bar=0
-    wait_until "the same bar thickness twice" bar_measured_again
-    [ $bar -gt 0 ] && [ $bar -lt $((40 * scale)) ] || fail "no vertical scroll bar measured ($bar)"
+    measure_bar $((client_x + client_w - 1)) $((client_y + 300 * scale))
     echo "client=${client_w}x$((HEIGHT - dy - dx)) bar=$bar origin=$dx,$dy" >"$prefix/kovlo-metrics"
     # The strip: its black band is the scaled height, the name line in it.
     local view=$((HEIGHT - dy - dx - bar - strip))
@@ -182,18 +180,27 @@ check_start() {
     expect_exit 0
 }
 
-# The dialog's first line, "ジャンプ先を指定して下さい：", in its face (12 points,
-# 16 pixels): as wide as IPAPGothic sets it, within 3 pixels. Boxes, question
-# marks or the fixed-pitch IPAGothic (24 pixels wider) would not be.
-check_dialog_face() {
+# drawn_text_is WINDOW LEFT TOP HEIGHT PIXELS TEXT: the ink in the band of
+# WINDOW from (LEFT, TOP), HEIGHT high, to 6 pixels before its right edge is
+# as wide as IPAPGothic sets TEXT at PIXELS, within 3 pixels. Boxes, question
+# marks, mojibake or another face would not be.
+drawn_text_is() {
     local X Y WIDTH HEIGHT SCREEN WINDOW left width expected
     eval "$(xdotool getwindowgeometry --shell "$1")"
     shoot
-    read -r left width <<<"$("$probe" ink "$work/shot.png" $((X + 6)) $((Y + 27)) $((WIDTH - 12)) 32)"
-    expected=$("$probe" text-width IPAPGothic 16 "ジャンプ先を指定して下さい：")
+    read -r left width <<<"$("$probe" ink "$work/shot.png" $((X + $2)) $((Y + $3)) $((WIDTH - $2 - 6)) "$4")"
+    expected=$("$probe" text-width IPAPGothic "$5" "$6")
     [ $((width - expected)) -ge -3 ] && [ $((width - expected)) -le 3 ] ||
-        fail "the dialog's first line is $width pixels wide, IPAPGothic sets it in $expected"
+        fail "'$6' is drawn $width pixels wide, IPAPGothic sets it in $expected"
 }
+
+# A dialog's first line in the dialogs' face (12 points, 16 pixels; the
+# fixed-pitch IPAGothic would be 24 pixels wider for the jump dialog's).
+check_dialog_face() { drawn_text_is "$1" 6 27 32 16 "$2"; }
+
+# The message box's text right of its icon, in Wine's message font (MS UI
+# Gothic 9 points, replaced by IPAPGothic in the prefix: 12 pixels).
+check_box_text() { drawn_text_is "$1" 52 25 36 12 "JPEG(.jpg,.jpeg)ファイルが見付かりませんでした．"; }
 
 # Space and BackSpace with wrap-around, a quarter turn each way, R, which reads
 # the file again (the first file is replaced by a green picture meanwhile), J
@@ -221,7 +228,7 @@ check_keys() {
     wait_until "the file read again" client_pixel_is 396 274 00FF00
     press "$main" j
     dialog=$(find_window "^Kovlo: 指定画像にジャンプ$" "jump dialog")
-    check_dialog_face "$dialog"
+    check_dialog_face "$dialog" "ジャンプ先を指定して下さい："
     keep_shot wine_jump
     xdotool windowfocus --sync "$dialog" type 3
     xdotool key Return
@@ -233,16 +240,12 @@ check_keys() {
 # T with 1 second: the title says so and the pictures advance; T stops it.
 check_slideshow() {
     open_colours
-    run_slideshow "$(windows_path "$folder")" 396 274 wine_interval
-    # Stopped: from half a second after T (time for a paint already on its
-    # way) to two seconds later, a span that would hold a step, nothing moves.
-    sleep 0.5
-    shoot; cp "$work/shot.png" "$work/stopped.png"
-    sleep 2
-    local before after
-    before=$("$probe" pixel "$work/stopped.png" $((client_x + 396)) $((client_y + 274)))
-    shoot; after=$("$probe" pixel "$work/shot.png" $((client_x + 396)) $((client_y + 274)))
-    [ "$before" = "$after" ] || fail "the slideshow went on after T ($before, then $after)"
+    run_slideshow "$(windows_path "$folder")" 396 274 wine_interval check_interval_face
+    # Stopped (the title says so): once the picture has settled, it stays for
+    # two intervals, in which a running slideshow would step twice.
+    shown_colour=
+    wait_until "the picture to settle" picture_settled 396 274
+    holds_for 2 "the picture $shown_colour after T" picture_is 396 274 "$shown_colour"
     press "$main" Escape
     expect_exit 0
 }
@@ -272,11 +275,13 @@ check_scroll() {
     expect_exit 0
 }
 
+check_interval_face() { check_dialog_face "$1" "間隔を指定して下さい："; }
+
 check_no_files() {
     folder="$work/empty"
     "$probe" folder "$folder" empty
     start_viewer "$(windows_path "$folder")"
-    expect_no_files_box "$(windows_path "$folder")" wine_no_files
+    expect_no_files_box "$(windows_path "$folder")" wine_no_files check_box_text
 }
 
 # A text file named .jpg (the library's error exit jumps back to the loader)
@@ -348,7 +353,7 @@ check_trailing() { open_by_argument "$work/dirソ" "$(windows_path "$work/dirソ
 # project's version in their names (KOVLO_VERSION, set by CMake).
 package_file() {
     local file=${exe%/*}/kovlo-${KOVLO_VERSION:?}-$1
-    [ -f "$file" ] || { echo "skipped: no $file (tools/windows-build.sh builds it)"; exit 77; }
+    [ -f "$file" ] || fail "no $file (tools/windows-build.sh builds it)"
     echo "$file"
 }
 
@@ -597,39 +602,45 @@ expect_near() {
     echo "$what: mean difference $mean per channel, $far of the pixels off by more than 16"
 }
 
-# One scenario of the agreement table: the headless host with Wine's client
-# size and bars (the replay driver), then the program, compared after each step.
-check_agreement() {
-    local scenario=${check#agree.} row folder_kind steps script n=0
-    row=$(scenario_row "$scenario")
-    [ -n "$row" ] || fail "unknown scenario"
-    [ "$(field "$row" 5)" = near ] || fail "no Wine form of the scenario"
-    folder_kind=$(field "$row" 2) steps=$(field "$row" 3)
-    # Enlarged 1.9 times into the view of 192 DPI, the 800x600 photograph
-    # differs by a mean of 1.34 per channel (none of its pixels by more than
-    # 16): GDI's HALFTONE enlarges by another filter than the layer's. The
-    # photograph twice as large is reduced as the other is at 96 DPI.
-    if [ "$dpi" != 96 ] && [ "$folder_kind" = photo ]; then folder_kind=photo_2x; fi
+# Wine's metrics, kept in the prefix: the client size $client (WxH) and the
+# bars' thickness $bar.
+read_metrics() {
+    local metrics
     metrics=$(cat "$prefix/kovlo-metrics") || fail "no metrics in the prefix"
-    local client=${metrics#client=}; client=${client%% *}
-    # KOVLO_WINE_BAR gives the headless run another thickness, to see the check fail.
-    local bar=${KOVLO_WINE_BAR:-${metrics##*bar=}}
+    client=${metrics#client=}; client=${client%% *}
+    # KOVLO_WINE_BAR gives the headless run another thickness, to see a check fail.
+    bar=${KOVLO_WINE_BAR:-${metrics##*bar=}}
     bar=${bar%% *}
-    script="png $work/ref_0.png"$'\n'
-    while read -r step; do
+    origin=${metrics##*origin=}
+}
+
+# replay_references FOLDER STEP...: the headless host with Wine's metrics on
+# FOLDER: ref_0.png, then ref_N.png after the N-th step (replay commands).
+replay_references() {
+    local folder=$1 script="png $work/ref_0.png"$'\n' n=0 step
+    shift
+    for step in "$@"; do
         n=$((n + 1)); script+="$step"$'\n'"png $work/ref_$n.png"$'\n'
-    done < <(split_steps "$steps")
-    folder="$work/$folder_kind"
-    "$probe" folder "$folder" "$folder_kind" || fail "cannot make the $folder_kind folder"
+    done
     # At another DPI the window is sized by the program: the headless one gets
     # Wine's frame (the border below as on the left) instead of a client size.
-    local size=(--client "$client") origin=${metrics##*origin=}
+    local size=(--client "$client")
     [ "$dpi" = 96 ] || size=(--frame "${origin%,*},${origin#*,},${origin%,*},${origin%,*}")
     "$replay" --scale "$scale" "${size[@]}" --bar "$bar" -- "$folder" <<<"$script" >"$work/replay.log" 2>&1 ||
         fail "replay failed: $(cat "$work/replay.log")"
+}
+
+# A folder of the probe's KIND in $folder.
+make_folder() {
+    folder="$work/$1"
+    "$probe" folder "$folder" "$1" || fail "cannot make the $1 folder"
+}
+
+# The program started on $folder, its first picture awaited as the headless
+# host shows it (ref_0.png).
+open_near() {
     start_viewer "$(windows_path "$folder")"
-    main=$(find_window "全" 60)
-    [ -n "$main" ] || fail "no main window ($(cat "$work/viewer.log"))"
+    main=$(find_window "全" "main window" 60)
     if [ "$dpi" != 96 ]; then
         local X Y WIDTH HEIGHT SCREEN WINDOW
         eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -637,16 +648,38 @@ check_agreement() {
     fi
     agree_x=$client_x agree_y=$client_y
     expect_near 0
-    n=0
-    while read -r step; do
+}
+
+# One scenario of the agreement table: the headless host with Wine's client
+# size and bars (the replay driver), then the program, compared after each step.
+check_agreement() {
+    local scenario=${check#agree.} row steps n=0
+    row=$(scenario_row "$scenario")
+    [ -n "$row" ] || fail "unknown scenario"
+    [ "$(field "$row" 5)" = near ] || fail "no Wine form of the scenario"
+    local folder_kind
+    mapfile -t steps < <(split_steps "$(field "$row" 3)")
+    folder_kind=$(field "$row" 2)
+    # Enlarged 1.9 times into the view of 192 DPI, the 800x600 photograph
+    # differs by a mean of 1.34 per channel (none of its pixels by more than
+    # 16): GDI's HALFTONE enlarges by another filter than the layer's. The
+    # photograph twice as large is reduced as the other is at 96 DPI.
+    if [ "$dpi" != 96 ] && [ "$folder_kind" = photo ]; then folder_kind=photo_2x; fi
+    read_metrics
+    make_folder "$folder_kind"
+    replay_references "$folder" "${steps[@]}"
+    open_near
+    for step in "${steps[@]}"; do
         run_wine_step "$step" "$work/ref_$n.png" "$bar"
         n=$((n + 1))
         expect_near "$n" "$step"
-    done < <(split_steps "$steps")
+    done
     press "$main" Escape
     expect_exit 0
 }
 
+# One step of a scenario on the program; $2 is the reference before it, $3
+# the bars' thickness.
 run_wine_step() {
     local verb arg
     read -r verb arg <<<"$1"
@@ -657,9 +690,109 @@ run_wine_step() {
     esac
 }
 
+# The photograph at actual size has both bars (ranges of 25 and 69 pixels,
+# pages of 10). Each thumb is dragged past the end of its trough: while the
+# button is held the thumb shows at the end and the picture has not moved; on
+# release the picture is where the headless host puts it for the thumb's last
+# position (the top of the range less 9).
+check_thumb() {
+    read_metrics
+    local cw=${client%x*} ch=${client#*x} half=$((bar / 2))
+    make_folder photo
+    replay_references "$folder" "key Shift" "hscroll SB_THUMBPOSITION 65535" "vscroll SB_THUMBPOSITION 65535"
+    open_near
+    press "$main" shift
+    expect_near 1 "the actual-size view"
+    # The horizontal bar below the view, its thumb right of the left arrow. The
+    # pointer stops a bar's thickness past the end: much further away from the
+    # bar the thumb goes back to where it was (Wine: beyond twice the thickness).
+    drag_thumb $((bar + 4)) $((ch - half - 1)) "$cw" $((ch - half - 1)) \
+        $((cw - 2 * bar - 8)) $((ch - bar + 2)) 8 $((bar - 4)) 1
+    expect_near 2 "the horizontal thumb released past the end"
+    drag_thumb $((cw - half - 1)) $((bar + 4)) $((cw - half - 1)) "$ch" \
+        $((cw - bar + 2)) $((ch - 2 * bar - 8)) $((bar - 4)) 8 2
+    expect_near 3 "the vertical thumb released past the end"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# Maximised and restored with the caption's middle button, under a window
+# manager (without one Wine leaves the X window as it was): at the new size the
+# fit view shows the photograph as the headless host does at that client size,
+# its name line's percentage redrawn; restored, the window is what it was, the
+# name line pixel for pixel.
+check_maximize() {
+    openbox >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    wait_until "the window manager" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    read_metrics
+    make_folder photo
+    replay_references "$folder"
+    open_near
+    cp "$work/ref_0.png" "$work/ref_2.png"
+    shoot; cp "$work/shot.png" "$work/first.png"
+    local x0=$client_x y0=$client_y first_client=$client X Y WIDTH HEIGHT SCREEN WINDOW
+    local border=$((client_x - win_x)) top=$((client_y - win_y))
+    xdotool mousemove $((win_x + 800 - 32)) $((win_y + top / 2 + 1)) click 1
+    wait_until "the maximised window" window_width_is_not 800
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    # The window manager gives the whole window the screen; Wine draws the same
+    # frame inside it.
+    client=$((WIDTH - 2 * border))x$((HEIGHT - top - border))
+    replay_references "$folder" "resize ${client/x/ }"
+    client_x=$((X + border)) client_y=$((Y + top))
+    expect_near 1 "maximised to a client area of $client"
+    name_line_differs || fail "the name line did not change with the scale"
+    xdotool mousemove $((X + WIDTH - 32)) $((Y + top / 2 + 1)) click 1
+    wait_until "the restored window" window_width_is_not "$WIDTH"
+    client_x=$x0 client_y=$y0 client=$first_client
+    expect_near 2 "restored"
+    ! name_line_differs || fail "the name line is not as at first"
+    press "$main" Escape
+    expect_exit 0
+}
+
+# The left 300 columns of the strip against those of the first screenshot.
+name_line_differs() {
+    shot_differs "$client_x" $((client_y + ${client#*x} - 25)) "$work/first.png" "$x0" $((y0 + view_h)) 300 25
+}
+
+window_width_is_not() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    [ "$WIDTH" != "$1" ]
+}
+
+# drag_thumb X Y X2 Y2 EX EY EW EH N: presses the button at client (X, Y) on a
+# thumb and moves to (X2, Y2); once the client rectangle (EX, EY, EW, EH) at
+# the trough's end shows the thumb, the picture must still be reference N;
+# then releases the button.
+drag_thumb() {
+    shoot; cp "$work/shot.png" "$work/before_drag.png"
+    xdotool mousemove $((client_x + $1)) $((client_y + $2)) mousedown 1
+    xdotool mousemove $((client_x + $3)) $((client_y + $4))
+    wait_until "the thumb at the trough's end" shot_differs $((client_x + $5)) $((client_y + $6)) \
+        "$work/before_drag.png" $((client_x + $5)) $((client_y + $6)) "$7" "$8"
+    picture_near "$work/ref_$9.png" || {
+        xdotool mouseup 1
+        fail "the picture moved while the thumb was held (mean $mean, $far off by more than 16)"
+    }
+    xdotool mouseup 1
+}
+
+# True when the rectangle of W x H at screen (X, Y) of a new screenshot differs
+# from the one at (X2, Y2) of PNG:  shot_differs X Y PNG X2 Y2 W H
+shot_differs() {
+    local mean
+    shoot
+    read -r mean _ <<<"$("$probe" compare "$work/shot.png" "$@")"
+    awk -v mean="$mean" 'BEGIN { exit !(mean > 0) }'
+}
+
 case "$check" in
 agree.*) check_agreement ;;
-prefix | start | keys | slideshow | scroll | no_files | broken | names | camera_order | quoted | trailing | zip | installer)
+prefix | start | keys | slideshow | scroll | thumb | maximize | no_files | broken | names | \
+    camera_order | quoted | trailing | zip | installer)
     "check_$check" ;;
 *) fail "unknown check" ;;
 esac

@@ -56,7 +56,7 @@ int main(int argc, char **argv)
     if (!ParseReplayOptions(argc, argv, &options, &error)) {
         std::cerr << "kovlo-replay: " << error << "\n"
                   << "usage: kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N]"
-                     " [--busy-time] [--trace] [--] [arguments]\n";
+                     " [--busy-time | --work-time MS] [--trace] [--] [arguments]\n";
         return 2;
     }
     headless::Configure(options.config);

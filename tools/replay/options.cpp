@@ -46,12 +46,14 @@ bool ParseScaleOption(const char *value, int *scale, std::string *error)
     return false;
 }
 
-bool ParseBarOption(const char *value, int *thickness, std::string *error)
+// A number above 0: `what` names it in the message.
+bool ParsePositiveOption(const char *name, const char *value, const char *what, int *number,
+                         std::string *error)
 {
     char tail = '\0';
-    if (value != nullptr && std::sscanf(value, "%d%c", thickness, &tail) == 1 && *thickness > 0)
+    if (value != nullptr && std::sscanf(value, "%d%c", number, &tail) == 1 && *number > 0)
         return true;
-    *error = "--bar wants a thickness in pixels";
+    *error = std::string(name) + " wants " + what;
     return false;
 }
 
@@ -78,7 +80,10 @@ int ParseOption(const char *option, const char *value, ReplayOptions *options, s
     if (std::strcmp(option, "--scale") == 0)
         return ParseScaleOption(value, &options->scale, error) ? 2 : -1;
     if (std::strcmp(option, "--bar") == 0)
-        return ParseBarOption(value, &config.scrollBarThickness, error) ? 2 : -1;
+        return ParsePositiveOption(option, value, "a thickness in pixels", &config.scrollBarThickness,
+                                   error) ? 2 : -1;
+    if (std::strcmp(option, "--work-time") == 0)
+        return ParsePositiveOption(option, value, "milliseconds", &config.workMs, error) ? 2 : -1;
     return 0;
 }
 

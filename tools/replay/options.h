@@ -1,6 +1,6 @@
 // The replay driver's command line:
 //   kovlo-replay [--screen WxH] [--client WxH] [--frame L,T,R,B] [--bar N]
-//                [--scale N] [--busy-time] [--trace] [--] [viewer arguments...]
+//                [--scale N] [--busy-time | --work-time MS] [--trace] [--] [viewer arguments...]
 
 #pragma once
 

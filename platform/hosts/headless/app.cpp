@@ -5,6 +5,7 @@
 // Does not implement: monitors other than one screen at (0, 0), work areas
 //   (a task bar), fractional scales.
 #include "platform/hosts/headless/headless_state.h"
+#include "platform/user/observe.h"
 
 namespace headless {
 
@@ -30,6 +31,7 @@ void Configure(const Config &config)
 {
     State() = HostState();
     State().config = config;
+    State().takenAtWait = layer::MessagesTaken();
     RestartBusyTime();
 }
 

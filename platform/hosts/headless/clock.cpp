@@ -6,7 +6,8 @@
 //   script gives the next step. After the script: open dialogs are cancelled,
 //   then the top-level windows closed; if still nothing can happen the program
 //   is ended with kIdleExitCode rather than waiting for ever. With
-//   busyTimeCounts the real time the program works is added to the clock.
+//   busyTimeCounts the real time the program works is added to the clock;
+//   with workMs each stretch of work between two waits adds that time.
 // Does not implement: real time spent waiting; input arriving by itself.
 #include <algorithm>
 #include <chrono>
@@ -62,13 +63,21 @@ bool CloseNext()
 void ChargeBusyTime()
 {
     HostState &state = State();
-    if (!state.config.busyTimeCounts) return;
+    if (!state.config.busyTimeCounts || state.config.workMs > 0) return;
     int64_t workedMs = (RealMicroseconds() - state.busySinceUs) / 1000;
     state.nowMs += workedMs;
     state.busySinceUs += workedMs * 1000;
 }
 
 void RestartBusyTime() { State().busySinceUs = RealMicroseconds(); }
+
+void ChargeFixedWork()
+{
+    HostState &state = State();
+    uint64_t taken = layer::MessagesTaken();
+    if (state.config.workMs > 0 && taken != state.takenAtWait) state.nowMs += state.config.workMs;
+    state.takenAtWait = taken;
+}
 
 int64_t NowMs()
 {
@@ -125,7 +134,11 @@ namespace {
 // Waiting takes no time of the program's: the busy count restarts when the
 // host hands control back.
 struct WaitScope {
-    WaitScope() { headless::ChargeBusyTime(); }
+    WaitScope()
+    {
+        headless::ChargeBusyTime();
+        headless::ChargeFixedWork();
+    }
     ~WaitScope() { headless::RestartBusyTime(); }
 };
 

@@ -35,6 +35,10 @@ struct Config {
     // waits, as on a machine where work takes time: key repeats and timer
     // ticks then fall due while a slow decode runs. Off: work takes no time.
     bool busyTimeCounts = false;
+    // Instead of the real time: every stretch of work (messages taken between
+    // two waits) takes this many milliseconds of the clock, whatever it
+    // really took, so that a slow program is slow on every machine. 0: off.
+    int workMs = 0;
     // The window metrics; a run that stands for the GTK window takes that
     // window's measured ones, so that both give the same client area.
     RECT frameInsets = kFrameInsets;

@@ -30,6 +30,7 @@ struct HostState {
     bool advancing = false;
     int64_t advanceTargetMs = 0;
     int64_t busySinceUs = 0;  // real time the program's present work began
+    uint64_t takenAtWait = 0;  // the layer's count of messages taken, at the last wait
     HeldKey held;
     std::function<bool()> script;
     bool scriptEnded = false;
@@ -50,6 +51,9 @@ HostState &State();
 // count when the host hands control back to the program.
 void ChargeBusyTime();
 void RestartBusyTime();
+// The fixed time of the work since the last wait, when the configuration
+// gives one and the program took a message meanwhile.
+void ChargeFixedWork();
 
 // The held key (held_key.cpp): starts holding (the press is delivered at once),
 // delivers the repeats and the release that are due (true when there were

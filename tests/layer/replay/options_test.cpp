@@ -100,6 +100,8 @@ TEST(ReplayOptionsTest, FrameAndBarMetrics)
         {{"--bar", "0"}, false, {}, 0},
         {{"--bar", "12px"}, false, {}, 0},
         {{"--bar"}, false, {}, 0},
+        {{"--work-time", "0"}, false, {}, 0},
+        {{"--work-time", "1", "--bar", "1"}, true, {8, 31, 8, 8}, 1},
     };
     for (const Case &c : cases) {
         Parsed parsed = Parse(c.arguments);
