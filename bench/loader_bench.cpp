@@ -29,6 +29,7 @@
 #include <jpeglib.h>
 
 #include "app/viewer_state.h"
+#include "bench/support/bench_viewer.h"
 #include "image/jpeg_loader.h"
 #include "platform/user/heap_policy.h"
 #include "tests/support/jpeg_writer.h"
@@ -57,29 +58,6 @@ const std::string &PhotoPath()
         return folder.Join("photo.jpg");
     }();
     return path;
-}
-
-// The floor: open, decode every row at 1/denominator into one reused row,
-// close. No pixel block, no conversion.
-void DecodeOnly(const std::string &path, unsigned denominator)
-{
-    FILE *stream = OpenForReading(path);
-    jpeg_decompress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, stream);
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = denominator;
-    jpeg_start_decompress(&cinfo);
-    JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                cinfo.output_width * cinfo.output_components, 1);
-    while (cinfo.output_scanline < cinfo.output_height) jpeg_read_scanlines(&cinfo, row, 1);
-    benchmark::DoNotOptimize(row[0][0]);
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    fclose(stream);
 }
 
 // One load as the reload makes it: open, LoadJpeg, close; the block freed.

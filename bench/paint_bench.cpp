@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/reload.h"
 #include "app/viewer_state.h"
+#include "bench/support/bench_viewer.h"
 #include "files/file_list.h"
 #include "image/jpeg_loader.h"
 #include "platform/hosts/headless/headless.h"
@@ -53,14 +54,7 @@ struct ViewerFixture {
         photoPath = folder.Join("photo.jpg");
         WriteBytes(photoPath, EncodeJpeg(MakeGradientPhoto(kPhotoWidth, kPhotoHeight)));
         headless::Configure(headless::Config{});
-        ResetViewerState();
-        std::strncpy(g_viewer.folder, folder.path().c_str(), MAX_PATH - 1);
-        BuildFileList();
-        HINSTANCE instance = GetModuleHandleA(NULL);
-        RegisterViewerClass(instance);
-        CreateViewerWindow(instance, SW_SHOWDEFAULT);
-        hwnd = headless::MainWindow();
-        headless::PumpUntilIdle();
+        hwnd = StartHeadlessViewer(folder.path());
     }
 };
 

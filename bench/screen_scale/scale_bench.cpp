@@ -23,6 +23,7 @@
 #include "app/keys.h"
 #include "app/main_window.h"
 #include "app/viewer_state.h"
+#include "bench/support/bench_viewer.h"
 #include "files/file_list.h"
 #include "image/jpeg_loader.h"
 #include "platform/hosts/headless/headless.h"
@@ -55,14 +56,7 @@ struct ScaledViewer {
         folder.AddFile("a.jpg", photo);
         folder.AddFile("b.jpg", photo);
         headless::Configure(headless::ScaledConfig(Scale()));
-        ResetViewerState();
-        strncpy(g_viewer.folder, folder.path().c_str(), MAX_PATH - 1);
-        BuildFileList();
-        HINSTANCE instance = GetModuleHandleA(NULL);
-        RegisterViewerClass(instance);
-        CreateViewerWindow(instance, SW_SHOWDEFAULT);
-        hwnd = headless::MainWindow();
-        headless::PumpUntilIdle();
+        hwnd = StartHeadlessViewer(folder.path());
     }
 };
 
@@ -91,26 +85,7 @@ void BM_Floor(benchmark::State &state)
     std::string path = viewer.folder.Join("a.jpg");
     unsigned denominator =
         ChooseScaleDenominator(kPhotoWidth, kPhotoHeight, g_viewer.viewWidth, g_viewer.viewHeight);
-    for (auto _ : state) {
-        FILE *stream = OpenForReading(path);
-        jpeg_decompress_struct cinfo;
-        jpeg_error_mgr jerr;
-        cinfo.err = jpeg_std_error(&jerr);
-        jpeg_create_decompress(&cinfo);
-        jpeg_stdio_src(&cinfo, stream);
-        jpeg_read_header(&cinfo, TRUE);
-        cinfo.scale_num = 1;
-        cinfo.scale_denom = denominator;
-        jpeg_start_decompress(&cinfo);
-        JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
-                                                    JPOOL_IMAGE,
-                                                    cinfo.output_width * cinfo.output_components, 1);
-        while (cinfo.output_scanline < cinfo.output_height) jpeg_read_scanlines(&cinfo, row, 1);
-        benchmark::DoNotOptimize(row[0][0]);
-        jpeg_finish_decompress(&cinfo);
-        jpeg_destroy_decompress(&cinfo);
-        fclose(stream);
-    }
+    for (auto _ : state) DecodeOnly(path, denominator);
     state.counters["denominator"] = denominator;
 }
 
