@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files/sort_weights.h"
+#include "platform/text/cp932.h"
 
 namespace {
 
@@ -19,17 +20,12 @@ Weights Unpack(uint32_t packed)
     return {uint8_t(packed >> 24), uint8_t(packed >> 16), uint8_t(packed >> 8), uint8_t(packed)};
 }
 
-bool IsLeadByte(uint8_t byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // The weights of the character at `text[*at]`, advancing `*at` past it. A
 // lead byte takes the byte after it whatever that is, as Windows reads it.
 uint32_t NextCharacter(const uint8_t *text, size_t length, size_t *at)
 {
     uint8_t lead = text[(*at)++];
-    if (!IsLeadByte(lead)) return kSingleByte[lead];
+    if (!IsLeadByteOf932(lead)) return kSingleByte[lead];
     if (*at == length) return kInvalidDoubleByte;
     uint8_t trail = text[(*at)++];
     if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return kInvalidDoubleByte;

@@ -122,11 +122,6 @@ void PrintNames(const std::vector<std::string> &names)
     printf("signs %s\n", signs.c_str());
 }
 
-bool IsLead(int byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // Every character as a name, in lstrcmpiA's order; "=" marks a name that
 // compares equal to the one before it.
 void PrintEveryCharacterSorted()
@@ -136,8 +131,8 @@ void PrintEveryCharacterSorted()
     };
     std::vector<Entry> entries;
     for (int byte = 1; byte < 256; ++byte) {
-        if (!IsLead(byte)) entries.push_back({std::string(1, char(byte)), ""});
-        for (int trail = 0x40; IsLead(byte) && trail <= 0xFC; ++trail) {
+        if (!IsDBCSLeadByte(BYTE(byte))) entries.push_back({std::string(1, char(byte)), ""});
+        for (int trail = 0x40; IsDBCSLeadByte(BYTE(byte)) && trail <= 0xFC; ++trail) {
             if (trail != 0x7F) entries.push_back({std::string{char(byte), char(trail)}, ""});
         }
     }
