@@ -205,8 +205,10 @@ static void SortRests(SortEntry *run, size_t count, const char *rests, SortEntry
 }
 
 // Puts each run of equal heads in the order of the rest of their keys. A key
-// has no 0 byte before its end, so a head whose last byte is 0 holds the
-// whole key: such a run is of equal keys and keeps the order found.
+// is read as ending at its first 0 byte, so a head whose last byte is 0 holds
+// the whole key: such a run is of equal keys and keeps the order found. (Only
+// the word-sort level of a name of over 255 weighted characters can hold a 0
+// byte before the key's end; such names then keep the order found too.)
 static void SortTies(SortEntry *entries, size_t count, const char *rests, SortEntry *spare)
 {
     for (size_t first = 0, last = 0; first < count; first = last) {
