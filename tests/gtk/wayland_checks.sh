@@ -4,7 +4,10 @@
 #   xvfb-run -a -s "-screen 0 2048x1700x24" wayland_checks.sh SCALE KOVLO PROBE
 # The window starts and paints the first of three flat pictures, Space shows
 # the second, Esc ends the viewer with exit code 0. Key presses go to weston's
-# X window, which hands them to the focused Wayland client.
+# X window, which hands them to the Wayland client it has given the keyboard
+# (a new window gets it). No click: weston's own pointer does not follow one
+# moved with xdotool, so a click lands where weston's pointer last was (at
+# first its panel's terminal launcher) and takes the keyboard away.
 # Exit code 77 (skipped) without weston.
 set -Eeuo pipefail
 
@@ -50,23 +53,10 @@ WAYLAND_DISPLAY=wayland-kovlo GDK_BACKEND=wayland NO_AT_BRIDGE=1 "$kovlo" "$work
 viewer_pid=$!
 wait_until "the first picture, red" screen_has FF0000
 keep_shot "wayland${scale}_start"
-# A click on the picture makes sure weston has given the window the keyboard
-# (a key pressed as the window first shows can reach no client).
-box=$(convert "$work/shot.png" -fuzz 10% -fill black +opaque "#FF0000" -format %@ info:)
-read -r w h x y <<<"$(tr 'x+' '  ' <<<"$box")"
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 press "$output" space
 wait_until "the second picture, green" screen_has 00FF00
 # The one Space did not become two.
-screen_has 00FF00 || fail "the second picture went by"
-# Weston now and then drops a key from its X window: Esc is pressed again
-# (at most five times, 3 s apart) until the viewer ends; a second Esc could
-# do nothing else.
-viewer_running() { kill -0 "$viewer_pid" 2>/dev/null; }
-for attempt in 1 2 3 4 5; do
-    viewer_running || break
-    press "$output" Escape
-    for tick in $(seq 30); do viewer_running && sleep 0.1; done
-done
+holds_for 1 "the second picture" screen_has 00FF00
+press "$output" Escape
 expect_exit 0
 echo "ok (wayland at scale $scale)"
