@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/gdi/stretch_kernels.h"
 #include "platform/gdi/surface_dc.h"
 
 namespace {
@@ -52,8 +53,7 @@ void FitRect(int w, int h, int *x, int *y, int *dw, int *dh) {
     *y = (kViewHeight - *dh) / 2;
 }
 
-void FitPaint(benchmark::State &state) {
-    const int w = int(state.range(0)), h = int(state.range(1));
+void PaintFitted(benchmark::State &state, int w, int h) {
     BenchPicture picture(w, h);
     cairo_surface_t *surface =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, kViewWidth, kViewHeight + 25);
@@ -69,6 +69,18 @@ void FitPaint(benchmark::State &state) {
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + " -> " + std::to_string(dw) +
                    "x" + std::to_string(dh));
     cairo_surface_destroy(surface);
+}
+
+void FitPaint(benchmark::State &state) { PaintFitted(state, int(state.range(0)), int(state.range(1))); }
+
+// A reduction by about 1.9 (the fit view's usual one) with each set of inner
+// loops this processor has: 0 plain C++, 1 SSE2, 2 AVX2.
+void FitPaintKernels(benchmark::State &state) {
+    const auto kernels = static_cast<gdi::StretchKernels>(state.range(0));
+    if (kernels > gdi::WidestStretchKernels()) return state.SkipWithError("not on this processor");
+    gdi::UseStretchKernels(kernels);
+    PaintFitted(state, 1500, 1000);
+    gdi::UseStretchKernels(gdi::WidestStretchKernels());
 }
 
 void ActualSizePaint(benchmark::State &state) {
@@ -94,6 +106,7 @@ BENCHMARK(FitPaint)
     ->Args({6000, 4000})
     ->Args({100, 100})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(FitPaintKernels)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(ActualSizePaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace

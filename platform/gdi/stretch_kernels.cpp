@@ -1,5 +1,8 @@
 #include "platform/gdi/stretch_kernels.h"
 
+#include <algorithm>
+
+#include "platform/gdi/stretch_kernels_x86.h"
 #include "platform/gdi/stretch_taps.h"
 
 #if defined(__SSE2__)
@@ -24,12 +27,13 @@ void BlendRowsScalar(const uint8_t *const *rows, const uint16_t *weights, int ta
     }
 }
 
-[[maybe_unused]] uint32_t BlendOneColumnScalar(const int16_t *p, const uint16_t *w, int taps) {
+uint32_t BlendOneColumnScalar(const int16_t *p, const uint32_t *pairs, int pairCount) {
     int32_t blue = kColumnHalf, green = kColumnHalf, red = kColumnHalf;
-    for (int t = 0; t < taps; ++t, p += 3) {
-        blue += int32_t(w[t]) * p[0];
-        green += int32_t(w[t]) * p[1];
-        red += int32_t(w[t]) * p[2];
+    for (int t = 0; t < 2 * pairCount; ++t, p += 3) {
+        int32_t w = int32_t(pairs[t / 2] >> (16 * (t % 2)) & 0xFFFF);
+        blue += w * p[0];
+        green += w * p[1];
+        red += w * p[2];
     }
     return (uint32_t(red >> kColumnShift) << 16) | (uint32_t(green >> kColumnShift) << 8) |
            uint32_t(blue >> kColumnShift);
@@ -51,6 +55,8 @@ inline void MultiplyAddPair(__m128i a, __m128i b, __m128i weightPair, __m128i ac
 inline __m128i WeightPair(uint16_t first, uint16_t second) {
     return _mm_set1_epi32(int32_t(uint32_t(first) | (uint32_t(second) << 16)));
 }
+
+inline __m128i WeightPair(uint32_t pair) { return _mm_set1_epi32(int32_t(pair)); }
 
 // 16 samples at byte j, taps taken two at a time (an odd last tap is paired
 // with itself at weight 0).
@@ -75,42 +81,77 @@ inline __m128i LoadPixel(const int16_t *p) {
     return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(p));
 }
 
-uint32_t BlendOneColumn(const int16_t *p, const uint16_t *w, int taps) {
+#endif  // __SSE2__
+
+StretchKernels g_kernels = WidestStretchKernels();
+
+}  // namespace
+
+#if defined(__SSE2__)
+uint32_t BlendOneColumnSse2(const int16_t *p, const uint32_t *pairs, int pairCount) {
     __m128i acc = _mm_set1_epi32(kColumnHalf);
-    for (int t = 0; t < taps; t += 2, p += 6) {
-        bool paired = t + 1 < taps;
-        __m128i pair = _mm_unpacklo_epi16(LoadPixel(p), LoadPixel(p + 3));
-        acc = _mm_add_epi32(acc, _mm_madd_epi16(pair, WeightPair(w[t], paired ? w[t + 1] : 0)));
+    for (int k = 0; k < pairCount; ++k, p += 6) {
+        __m128i pixels = _mm_unpacklo_epi16(LoadPixel(p), LoadPixel(p + 3));
+        acc = _mm_add_epi32(acc, _mm_madd_epi16(pixels, WeightPair(pairs[k])));
     }
     acc = _mm_srai_epi32(acc, kColumnShift);
     __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(acc, acc), acc);
     return uint32_t(_mm_cvtsi128_si32(bytes)) & 0x00FFFFFFu;
 }
+#endif
 
-#endif  // __SSE2__
+StretchKernels WidestStretchKernels() {
+#if KOVLO_STRETCH_AVX2
+    if (__builtin_cpu_supports("avx2")) return StretchKernels::kAvx2;
+#endif
+#if defined(__SSE2__)
+    return StretchKernels::kSse2;
+#else
+    return StretchKernels::kPlain;
+#endif
+}
 
-}  // namespace
+void UseStretchKernels(StretchKernels kernels) { g_kernels = kernels; }
 
 void BlendRows(const uint8_t *const *rows, const uint16_t *weights, int taps, size_t count,
                int16_t *inter) {
     size_t j = 0;
+#if KOVLO_STRETCH_AVX2
+    if (g_kernels == StretchKernels::kAvx2) j = BlendRowsAvx2(rows, weights, taps, count, inter);
+#endif
 #if defined(__SSE2__)
-    for (; j + 16 <= count; j += 16) BlendRowsChunk(rows, weights, taps, j, inter);
+    if (g_kernels != StretchKernels::kPlain)
+        for (; j + 16 <= count; j += 16) BlendRowsChunk(rows, weights, taps, j, inter);
 #endif
     BlendRowsScalar(rows, weights, taps, j, count, inter);
 }
 
-void BlendColumns(const int16_t *inter, const int *first, const int *weightBegin,
-                  const uint16_t *weights, int count, uint32_t *to) {
-    for (int i = 0; i < count; ++i) {
-        const int16_t *p = inter + 3 * static_cast<size_t>(first[i]);
-        const uint16_t *w = weights + weightBegin[i];
-        int taps = weightBegin[i + 1] - weightBegin[i];
-#if defined(__SSE2__)
-        to[i] = BlendOneColumn(p, w, taps);
-#else
-        to[i] = BlendOneColumnScalar(p, w, taps);
+ColumnTaps MakeColumnTaps(const AxisTaps &x, int columnBegin) {
+    ColumnTaps columns;
+    for (int i = 0; i < x.Count(); ++i) columns.taps = std::max(columns.taps, x.Taps(i));
+    columns.first.reserve(x.Count());
+    columns.pairs.assign(static_cast<size_t>(x.Count()) * columns.PairCount(), 0);
+    for (int i = 0; i < x.Count(); ++i) {
+        columns.first.push_back(x.sourceFirst[i] - columnBegin);
+        uint32_t *pairs = columns.pairs.data() + static_cast<size_t>(i) * columns.PairCount();
+        for (int t = 0; t < x.Taps(i); ++t) pairs[t / 2] |= uint32_t(x.Weights(i)[t]) << (16 * (t % 2));
+    }
+    return columns;
+}
+
+void BlendColumns(const int16_t *inter, const ColumnTaps &columns, uint32_t *to) {
+#if KOVLO_STRETCH_AVX2
+    if (g_kernels == StretchKernels::kAvx2) return BlendColumnsAvx2(inter, columns, to);
 #endif
+    for (int i = 0; i < columns.Count(); ++i) {
+        const int16_t *p = inter + 3 * static_cast<size_t>(columns.first[i]);
+#if defined(__SSE2__)
+        if (g_kernels != StretchKernels::kPlain) {
+            to[i] = BlendOneColumnSse2(p, columns.Pairs(i), columns.PairCount());
+            continue;
+        }
+#endif
+        to[i] = BlendOneColumnScalar(p, columns.Pairs(i), columns.PairCount());
     }
 }
 

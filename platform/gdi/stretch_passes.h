@@ -25,7 +25,8 @@ struct SourceImage {
 
 // Draws the destination pixels that the taps describe: columns from
 // xTaps.destFirst, rows from yTaps.destFirst (indices into `target`, already
-// inside it).
+// inside it). A large stretch is shared with a second thread, which draws the
+// lower half of the rows; the call returns when both are done.
 void StretchPixels(const SourceImage &source, const AxisTaps &xTaps, const AxisTaps &yTaps,
                    const PixelTarget &target);
 
