@@ -7,7 +7,7 @@
 // KOVLO_BENCH_SCALE=1 runs the same at scale 1 (784 x 536, decoded at 1/4).
 // BM_Floor: open, decode every row at that reduction into one reused
 // row, close. (The peak memory is measured on the replay driver, which
-// makes no photograph of its own: docs/hidpi.md.)
+// makes no photograph of its own: bench/peak_private.py, docs/hidpi.md.)
 // A program of its own: the viewer's state and the headless host are one per
 // process, and this one is configured for one scale.
 #include <benchmark/benchmark.h>

@@ -50,10 +50,11 @@ void BlendRowRange(const SourceImage &source, const ColumnTaps &columns, const A
     }
 }
 
-// From this many destination pixels on (a fit view of about a megapixel, some
-// milliseconds of work) a second thread draws half the rows: the photograph
-// shows that much sooner, and the pixels are the same.
-constexpr int64_t kSplitPixels = 500000;
+// From this many destination pixels on (a fit view of a fifth of a megapixel,
+// more than half a millisecond of work, against some tens of microseconds to
+// start a thread) a second thread draws half the rows: the photograph shows
+// that much sooner, and the pixels are the same.
+constexpr int64_t kSplitPixels = 200000;
 
 void BlendTwoPasses(const SourceImage &source, const AxisTaps &xTaps, const AxisTaps &yTaps,
                     const PixelTarget &target) {

@@ -51,27 +51,27 @@ TEST(StretchKernels, EverySetDrawsThePlainPixels) {
     }
 }
 
-// 1000 x 800 destination pixels go to two threads; each half of them, drawn
-// on its own through a clip, is small enough for one. Mirrored both ways too.
+// 600 x 500 destination pixels go to two threads; each half of them, drawn on
+// its own through a clip, is small enough for one. Mirrored both ways too.
 TEST(StretchKernels, ASharedStretchDrawsWhatItsHalvesDraw) {
     std::mt19937 random(12);
-    TestDib dib(1900, 1500);
-    for (int y = 0; y < 1500; ++y)
-        for (int x = 0; x < 1900; ++x) dib.Set(x, y, random() & 0xFFFFFF);
+    TestDib dib(1140, 950);
+    for (int y = 0; y < 950; ++y)
+        for (int x = 0; x < 1140; ++x) dib.Set(x, y, random() & 0xFFFFFF);
     for (int sign : {1, -1}) {
-        const int size = 1000 * sign, height = 800 * sign, x = sign < 0 ? 1000 : 0;
-        const int y = sign < 0 ? 800 : 0;
-        Canvas whole(1000, 800, 0x5A5A5A);
+        const int width = 600 * sign, height = 500 * sign, x = sign < 0 ? 600 : 0;
+        const int y = sign < 0 ? 500 : 0;
+        Canvas whole(600, 500, 0x5A5A5A);
         SetStretchBltMode(whole.dc(), HALFTONE);
-        Stretch(whole, dib, x, y, size, height, 0, 0, 1900, 1500);
+        Stretch(whole, dib, x, y, width, height, 0, 0, 1140, 950);
         std::vector<uint32_t> halves;
-        for (RECT clip : {RECT{0, 0, 1000, 400}, RECT{0, 400, 1000, 800}}) {
-            Canvas half(1000, 800, 0x5A5A5A, clip);
+        for (RECT clip : {RECT{0, 0, 600, 250}, RECT{0, 250, 600, 500}}) {
+            Canvas half(600, 500, 0x5A5A5A, clip);
             SetStretchBltMode(half.dc(), HALFTONE);
-            Stretch(half, dib, x, y, size, height, 0, 0, 1900, 1500);
+            Stretch(half, dib, x, y, width, height, 0, 0, 1140, 950);
             std::vector<uint32_t> pixels = half.Pixels();
-            halves.insert(halves.end(), pixels.begin() + clip.top * 1000,
-                          pixels.begin() + clip.bottom * 1000);
+            halves.insert(halves.end(), pixels.begin() + clip.top * 600,
+                          pixels.begin() + clip.bottom * 600);
         }
         ASSERT_EQ(whole.Pixels(), halves) << "sign " << sign;
     }
