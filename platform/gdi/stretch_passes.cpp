@@ -63,8 +63,8 @@ void BlendTwoPasses(const SourceImage &source, const AxisTaps &xTaps, const Axis
         BlendRowRange(source, columns, xTaps, yTaps, target, rowBegin, rowEnd);
     };
     const int rowCount = yTaps.Count();
-    if (int64_t(xTaps.Count()) * rowCount < kSplitPixels || std::thread::hardware_concurrency() < 2)
-        return draw(0, rowCount);
+    static const unsigned processors = std::thread::hardware_concurrency();  // reads /sys
+    if (int64_t(xTaps.Count()) * rowCount < kSplitPixels || processors < 2) return draw(0, rowCount);
     std::thread helper;
     try {
         helper = std::thread(draw, rowCount / 2, rowCount);

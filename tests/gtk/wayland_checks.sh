@@ -48,13 +48,18 @@ wait_until "weston's window" weston_window >/dev/null
 output=$(weston_window | head -n 1)
 
 "$probe" folder "$work/colours" colours
-WAYLAND_DISPLAY=wayland-kovlo GDK_BACKEND=wayland NO_AT_BRIDGE=1 "$kovlo" "$work/colours" \
-    >"$work/viewer.log" 2>&1 &
+# WAYLAND_DEBUG logs the events the viewer receives: a key pressed before
+# weston has given the new window the keyboard reaches no client, so the
+# check waits for the keyboard to enter first.
+WAYLAND_DEBUG=client WAYLAND_DISPLAY=wayland-kovlo GDK_BACKEND=wayland NO_AT_BRIDGE=1 \
+    "$kovlo" "$work/colours" >"$work/viewer.log" 2>&1 &
 viewer_pid=$!
 wait_until "the first picture, red" screen_has FF0000
 keep_shot "wayland${scale}_start"
+wait_until "the keyboard to enter the window" grep -q 'wl_keyboard@[0-9]*\.enter' "$work/viewer.log"
 press "$output" space
-wait_until "the second picture, green" screen_has 00FF00
+keys_received() { echo "key events the viewer received: $(grep -c 'wl_keyboard@[0-9]*\.key(' "$work/viewer.log")"; }
+wait_note=keys_received wait_until "the second picture, green" screen_has 00FF00
 # The one Space did not become two.
 holds_for 1 "the second picture" screen_has 00FF00
 press "$output" Escape

@@ -19,12 +19,14 @@ trap 'status=$?; echo "FAIL ($check): line $LINENO: $BASH_COMMAND (status $statu
 # to take a screenshot; a failure shows only once this has passed.
 wait_limit=${wait_limit:-30}
 
-# Runs "$@" until it succeeds, for at most $wait_limit seconds.
+# Runs "$@" until it succeeds, for at most $wait_limit seconds. A command
+# named in $wait_note adds what it prints to the failure.
 wait_until() {
     local what=$1; shift
     local deadline=$((SECONDS + wait_limit))
     until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "timed out after $wait_limit s waiting for $what"
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "timed out after $wait_limit s waiting for $what${wait_note:+ ($($wait_note))}"
         sleep 0.1
     done
 }
