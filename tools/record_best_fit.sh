@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes platform/text/best_fit_932.cpp from Windows' own answers: the
+# Writes platform/text/best_fit_932_table.cpp from Windows' own answers: the
 # conformance program built for Windows (tools/windows-build.sh) runs its text
 # section under Wine (LANG=ja_JP.UTF-8, code page 932), whose
 # "WideCharToMultiByte" lines list every character that WideCharToMultiByte
@@ -12,7 +12,7 @@ exe=${1:-build-windows/conformance.exe}
 work=$(mktemp -d)
 trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 \
-  WINEDLLOVERRIDES="mscoree,mshtml=" timeout 300 wine "$exe" "$work/text.txt" text >/dev/null 2>&1
+  WINEDLLOVERRIDES="mscoree,mshtml=" timeout 300 wine "$exe" text >"$work/text.txt" 2>/dev/null
 grep -q '^WideCharToMultiByte ' "$work/text.txt" || { echo "record_best_fit: no answers" >&2; exit 1; }
 {
   cat <<'HEAD'
@@ -21,15 +21,9 @@ grep -q '^WideCharToMultiByte ' "$work/text.txt" || { echo "record_best_fit: no 
 // bytes written for it, which read back as another character.
 #include "platform/text/best_fit_932.h"
 
-#include <algorithm>
 #include <iterator>
 
-namespace {
-
-struct Fit {
-    uint16_t unit;
-    const char *bytes;
-};
+namespace best_fit_932 {
 
 const Fit kFits[] = {
 HEAD
@@ -39,15 +33,9 @@ HEAD
   cat <<'TAIL'
 };
 
-}  // namespace
+const size_t kFitCount = std::size(kFits);
 
-const char *BestFit932(uint16_t unit)
-{
-    const Fit *end = std::end(kFits);
-    const Fit *found = std::lower_bound(std::begin(kFits), end, unit,
-                                        [](const Fit &fit, uint16_t u) { return fit.unit < u; });
-    return found != end && found->unit == unit ? found->bytes : nullptr;
-}
+}  // namespace best_fit_932
 TAIL
-} >platform/text/best_fit_932.cpp
-echo "record_best_fit: $(grep -c '^    {0x' platform/text/best_fit_932.cpp) characters in platform/text/best_fit_932.cpp"
+} >platform/text/best_fit_932_table.cpp
+echo "record_best_fit: $(grep -c '^    {0x' platform/text/best_fit_932_table.cpp) characters in platform/text/best_fit_932_table.cpp"
